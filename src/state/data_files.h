@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olvane
+{
+
+/// The game folder (read-only data, pictures, sounds) and the user's writable folder (saves,
+/// score tables, options). The data names mix cases and slash kinds, so lookups ignore both.
+class DataFiles
+{
+public:
+    DataFiles(std::filesystem::path baseDir, std::filesystem::path userDir);
+
+    const std::filesystem::path& BaseDir() const { return baseDir_; }
+
+    const std::filesystem::path& UserDir() const { return userDir_; }
+
+    /// Finds a file or folder under the game folder, ignoring case; "\BAZE\TAKT.TXT" and
+    /// "baze/takt.txt" name the same file.
+    std::optional<std::filesystem::path> Find(std::string_view relative) const;
+
+    /// The whole content of a file under the game folder; nothing when it cannot be read.
+    std::optional<std::string> Read(std::string_view relative) const;
+
+    /// The user's saved games.
+    std::filesystem::path SaveDir() const { return userDir_ / "SAVE"; }
+
+    /// The default user folder: $XDG_DATA_HOME/olvane, else ~/.local/share/olvane.
+    static std::filesystem::path DefaultUserDir();
+
+private:
+    std::filesystem::path baseDir_;
+    std::filesystem::path userDir_;
+};
+
+/// Finds a path below a folder, matching each component without regard to case (an exact
+/// match wins). Either slash separates components; leading slashes are ignored.
+std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& root,
+                                                      std::string_view relative);
+
+/// Reads a whole file; nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+/// Writes a file through a temporary name in the same folder and renames it over the target,
+/// so an interrupted write never leaves half a file. Returns false on any failure.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace olvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "state/class_table.h"
+#include "state/clock.h"
+#include "state/data_files.h"
+#include "state/game_state.h"
+#include "state/presenter.h"
+#include "state/random.h"
+
+namespace olvane
+{
+
+/// The game core's world: the state, the class table, and the services through which it reaches
+/// the screen, chance, time and files. Rules take a Game& and nothing global.
+struct Game
+{
+    Game(Presenter& presenterService, Random& randomService, DataFiles& filesService, Clock& clockService)
+        : presenter(presenterService), random(randomService), files(filesService), clock(clockService)
+    {
+    }
+
+    GameState state;
+    ClassTable classes;
+    Presenter& presenter;
+    Random& random;
+    DataFiles& files;
+    Clock& clock;
+};
+
+} // namespace olvane
