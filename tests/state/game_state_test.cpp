@@ -131,3 +131,81 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
 }
 
 } // namespace olvane
+
+#include "state/cell_code.h"
+
+namespace olvane
+{
+
+TEST(CellCode, DecodesPortsCoverageAndLand)
+{
+    EXPECT_EQ(DecodeCode(0).base, 0);
+    EXPECT_FALSE(DecodeCode(0).land);
+    const CellInfo port = DecodeCode(3957);
+    EXPECT_EQ(port.portKind, CellPlayerPort);
+    EXPECT_EQ(port.coverage, 0) << "tens digit 5 is the highlight, not coverage";
+    EXPECT_EQ(port.highlight, 1);
+    EXPECT_EQ(port.detail, 7);
+    EXPECT_EQ(DecodeCode(3820).coverage, 2);
+    EXPECT_EQ(DecodeCode(3800).portKind, CellEnemyMajorPort);
+    EXPECT_EQ(DecodeCode(4100).portKind, CellPortNone);
+    EXPECT_FALSE(DecodeCode(36999).land);
+    EXPECT_TRUE(DecodeCode(37000).land);
+    EXPECT_TRUE(DecodeCode(62899).land);
+    EXPECT_FALSE(DecodeCode(62900).land);
+    const CellInfo coast = DecodeCode(40700); // base 407: group 11, first tile
+    EXPECT_EQ(coast.tileGroup, 12);
+    EXPECT_EQ(coast.tileIndex, 0);
+    const CellInfo ground = DecodeCode(58000); // base 580: group 15
+    EXPECT_EQ(ground.tileGroup, 580 - 37 * 15);
+    EXPECT_EQ(ground.tileIndex, 0);
+
+    // A unit's cell is read by what the unit covers.
+    auto state = std::make_unique<GameState>();
+    state->MapGrid(4, 4) = 60003;
+    state->Unit(60003).Under = 3700;
+    EXPECT_EQ(DecodeCell(*state, 4, 4).portKind, CellPlayerMajorPort);
+    state->Unit(60003).Under = 37000;
+    EXPECT_TRUE(IsLandCell(*state, 4, 4));
+}
+
+} // namespace olvane
+
+#include "state/scenario_record.h"
+
+namespace olvane
+{
+
+TEST(ScenarioRecord, EveryFieldSurvivesTheStoredForm)
+{
+    ScenarioRec rec;
+    rec.Slot = 3;
+    rec.ScenarioId = 513;
+    rec.Kind = 2;
+    rec.Title.Set("CORAL SEA");
+    rec.Tag.Set("4");
+    rec.PlayerNation = 1;
+    rec.EnemyNation = 4;
+    rec.CampaignSteps[15] = 0xBEEF;
+    rec.MapNumber = 550;
+    rec.MapPicture = 16;
+    rec.StartPoints = 120;
+    rec.PortDefence = 200;
+    rec.AttackInterval = 7;
+    rec.SideSettings[1][10] = 30;
+    rec.ShipName2.Set("HMAS HOBART");
+    rec.Marks[5] = {63, 10, 11};
+    rec.MarkFacing = 4;
+    rec.TechGrants[1][9] = {5, 2, 3};
+    const ScenarioBytes bytes = EncodeScenario(rec);
+    EXPECT_EQ(bytes[2] | (bytes[3] << 8), 513);
+    EXPECT_EQ(bytes[5], 9) << "title length byte";
+    EXPECT_EQ(bytes[6], 'C');
+    EXPECT_EQ(bytes[90] | (bytes[91] << 8), 550);
+    EXPECT_EQ(bytes[146], 11);
+    EXPECT_EQ(bytes[166 + 15], 63);
+    EXPECT_EQ(bytes[245], 3);
+    EXPECT_EQ(DecodeScenario(bytes), rec);
+}
+
+} // namespace olvane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "state/class_table.h"
+#include "state/game.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace olvane::test
+{
+
+/// Records what the core shows the player, so tests can assert on it.
+class RecordingPresenter : public HeadlessPresenter
+{
+public:
+    void ShowError(std::string_view text) override { errors.emplace_back(text); }
+
+    void ShowMessage(int code) override { messages.push_back(code); }
+
+    std::vector<std::string> errors;
+    std::vector<int> messages;
+};
+
+/// A stopped clock that tests move by hand.
+class ManualClock final : public Clock
+{
+public:
+    std::uint64_t Milliseconds() override { return now; }
+
+    std::uint64_t now = 0;
+};
+
+/// A fresh temporary folder, removed again when the test ends.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    /// Writes a file below the folder, creating its parent folders.
+    std::filesystem::path Write(const std::string& relative, std::string_view content) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+/// A whole game with recording services over a temporary game folder, the class table filled,
+/// and the state reset: the smallest world a rule can run in.
+class TestGame
+{
+public:
+    explicit TestGame(std::uint32_t seed = 12345);
+
+    Game& operator*() { return *game_; }
+
+    Game* operator->() { return game_.get(); }
+
+    GameState& state() { return game_->state; }
+
+    TempDir dir;
+    RecordingPresenter presenter;
+    FixedSeedSource seeds;
+    Random random;
+    DataFiles files;
+    ManualClock clock;
+
+private:
+    std::unique_ptr<Game> game_;
+};
+
+} // namespace olvane::test
