@@ -91,6 +91,21 @@ public:
     /// The message list of the main window, newest line first.
     std::vector<std::string> LBinfo;
 
+    // Main-screen state that the rules read and write: the view onto the map in cells, the
+    // current unit, whether a move or a fire target is awaited, the group selection mode, and
+    // the outcome of the end-of-game checks.
+    std::int32_t ViewX = 0;
+    std::int32_t ViewY = 0;
+    std::int32_t ViewColumns = 0;
+    std::int32_t ViewRows = 0;
+    std::uint16_t SelectedUnit = 0;
+    std::uint8_t FireMode = 1;
+    std::uint8_t GroupMode = 0;
+    std::uint8_t NewContactFound = 0;
+    std::uint16_t LastMovedUnit = 0;
+    std::uint8_t GameOver = 0;
+    std::uint8_t GameResult = 0;
+
     // Checked access to the tables, each with its own bounds.
     UnitRec& Unit(int id) { return units_[UnitIndex(id)]; }
 
@@ -200,6 +215,20 @@ private:
 
     friend bool operator==(const GameState&, const GameState&) = default;
 };
+
+constexpr std::uint8_t FireModeMove = 1;
+constexpr std::uint8_t FireModeTarget = 2;
+
+constexpr std::uint8_t GroupModeNone = 0;
+constexpr std::uint8_t GroupModeSelected = 1;
+constexpr std::uint8_t GroupModeMoving = 2;
+
+// Game results of the end-of-game checks; 1..3 are the grades of success.
+constexpr std::uint8_t ResultDefeat = 0;
+constexpr std::uint8_t ResultMinorVictory = 1;
+constexpr std::uint8_t ResultVictory = 2;
+constexpr std::uint8_t ResultMajorVictory = 3;
+constexpr std::uint8_t ResultQuit = 100;
 
 /// A unit belongs to the computer exactly when its number lies above the enemy base.
 constexpr bool IsEnemy(int id)

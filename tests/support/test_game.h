@@ -19,8 +19,39 @@ public:
 
     void ShowMessage(int code) override { messages.push_back(code); }
 
+    void DrawCell(int x, int y) override { drawnCells.push_back({x, y}); }
+
+    void DrawDiagonalShip(int unit) override { diagonalShips.push_back(unit); }
+
+    void PlaySoundEffect(int code) override { sounds.push_back(code); }
+
+    void DrawExplosion(int x, int y, int frame) override { explosions.push_back({x, y, frame}); }
+
+    void Delay(int milliseconds) override { delays.push_back(milliseconds); }
+
+    void SetPanelLabel(PanelLabel label, std::string_view text) override
+    {
+        (label == PanelLabel::ProductionPoints ? productionLabel : scoreLabel) = text;
+    }
+
+    void ShowEndOfGame() override { ++endOfGameShown; }
+
+    struct Frame
+    {
+        int x, y, frame;
+        bool operator==(const Frame&) const = default;
+    };
+
     std::vector<std::string> errors;
     std::vector<int> messages;
+    std::vector<std::pair<int, int>> drawnCells;
+    std::vector<int> diagonalShips;
+    std::vector<int> sounds;
+    std::vector<Frame> explosions;
+    std::vector<int> delays;
+    std::string productionLabel;
+    std::string scoreLabel;
+    int endOfGameShown = 0;
 };
 
 /// A stopped clock that tests move by hand.
