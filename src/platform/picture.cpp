@@ -1,0 +1,200 @@
+#include "platform/picture.h"
+
+#include "platform/image_codecs.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace olvane::platform
+{
+
+namespace
+{
+
+constexpr Uint32 FramePixelFormat = SDL_PIXELFORMAT_RGB888;
+
+SurfacePtr NewSurface(int width, int height)
+{
+    SurfacePtr s(SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 32, FramePixelFormat));
+    if (!s)
+    {
+        throw std::runtime_error(std::string("cannot create a picture: ") + SDL_GetError());
+    }
+    return s;
+}
+
+Uint32* PixelAddress(SDL_Surface* s, int x, int y)
+{
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch) + x;
+}
+
+bool StartsWith(const std::filesystem::path& path, std::string_view magic)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string head(magic.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    return in && head == magic;
+}
+
+} // namespace
+
+Picture::Picture(int width, int height, Colour fill)
+{
+    SetSize(width, height, fill);
+}
+
+Picture::Picture(const Picture& other) : transparent(other.transparent), transparentColour(other.transparentColour)
+{
+    if (other.surface_)
+    {
+        surface_.reset(SDL_DuplicateSurface(other.surface_.get()));
+    }
+}
+
+Picture& Picture::operator=(const Picture& other)
+{
+    if (this != &other)
+    {
+        Picture copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+void Picture::SetSize(int width, int height, Colour fill)
+{
+    if (width <= 0 || height <= 0)
+    {
+        surface_.reset();
+        return;
+    }
+    surface_ = NewSurface(width, height);
+    SDL_FillRect(surface_.get(), nullptr, fill);
+}
+
+std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
+{
+    if (surface == nullptr)
+    {
+        return std::nullopt;
+    }
+    SurfacePtr converted(SDL_ConvertSurfaceFormat(surface, FramePixelFormat, 0));
+    if (!converted)
+    {
+        return std::nullopt;
+    }
+    Picture p;
+    p.surface_ = std::move(converted);
+    return p;
+}
+
+std::optional<std::string> Picture::Load(const std::filesystem::path& path)
+{
+    SurfacePtr loaded;
+    if (StartsWith(path, "BM"))
+    {
+        loaded.reset(SDL_LoadBMP(path.c_str()));
+        if (!loaded)
+        {
+            return path.string() + ": " + SDL_GetError();
+        }
+    }
+    else if (StartsWith(path, "\xFF\xD8"))
+    {
+        std::string error;
+        loaded = DecodeJpeg(path, error);
+        if (!loaded)
+        {
+            return error;
+        }
+    }
+    else
+    {
+        return path.string() + ": not a BMP or JPEG picture";
+    }
+    auto picture = FromSurface(loaded.get());
+    if (!picture)
+    {
+        return path.string() + ": " + SDL_GetError();
+    }
+    surface_ = std::move(picture->surface_);
+    return std::nullopt;
+}
+
+std::optional<std::string> Picture::SavePng(const std::filesystem::path& path) const
+{
+    if (!surface_)
+    {
+        return "an empty picture cannot be saved";
+    }
+    return EncodePng(surface_.get(), path);
+}
+
+Colour Picture::Pixel(int x, int y) const
+{
+    if (!surface_ || x < 0 || y < 0 || x >= Width() || y >= Height())
+    {
+        return colours::Black;
+    }
+    return *PixelAddress(surface_.get(), x, y) & 0xFFFFFF;
+}
+
+void Picture::SetPixel(int x, int y, Colour c)
+{
+    if (!surface_ || x < 0 || y < 0 || x >= Width() || y >= Height())
+    {
+        return;
+    }
+    *PixelAddress(surface_.get(), x, y) = c & 0xFFFFFF;
+}
+
+Picture Picture::Cut(const Rect& part) const
+{
+    Picture p(part.width, part.height);
+    if (surface_ && !p.Empty())
+    {
+        SDL_Rect src{part.x, part.y, part.width, part.height};
+        SDL_BlitSurface(surface_.get(), &src, p.surface_.get(), nullptr);
+    }
+    p.transparent = transparent;
+    p.transparentColour = transparentColour;
+    return p;
+}
+
+Colour Picture::KeyColour() const
+{
+    if (transparentColour)
+    {
+        return *transparentColour;
+    }
+    return Pixel(0, Height() - 1);
+}
+
+PictureList PictureList::FromSheet(const Picture& sheet, int frameWidth, int frameHeight)
+{
+    PictureList list;
+    if (frameWidth <= 0 || frameHeight <= 0)
+    {
+        return list;
+    }
+    for (int y = 0; y + frameHeight <= sheet.Height(); y += frameHeight)
+    {
+        for (int x = 0; x + frameWidth <= sheet.Width(); x += frameWidth)
+        {
+            list.Add(sheet.Cut(Rect{x, y, frameWidth, frameHeight}));
+        }
+    }
+    return list;
+}
+
+const Picture& PictureList::operator[](int index) const
+{
+    return pictures_.at(static_cast<std::size_t>(index));
+}
+
+Picture& PictureList::operator[](int index)
+{
+    return pictures_.at(static_cast<std::size_t>(index));
+}
+
+} // namespace olvane::platform
