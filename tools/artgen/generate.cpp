@@ -1,0 +1,13 @@
+#include "generate.h"
+
+#include "units.h"
+
+namespace olvane::artgen
+{
+
+void GenerateAll(const std::filesystem::path& root)
+{
+    WriteUnitSheets(root);
+}
+
+} // namespace olvane::artgen
