@@ -1,0 +1,669 @@
+#include "platform/application.h"
+
+#include "platform/control.h"
+#include "platform/fonts.h"
+#include "platform/form.h"
+#include "platform/script.h"
+#include "platform/timer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace olvane::platform
+{
+
+namespace
+{
+
+Application* current = nullptr;
+
+// Frames are shown at most this often while the program is busy.
+constexpr std::uint64_t FrameInterval = 15;
+
+// The longest a loop sleeps without looking at the queue again.
+constexpr int LongestWait = 100;
+
+ShiftState ModifierState(Uint16 mod)
+{
+    ShiftState s = 0;
+    if ((mod & KMOD_SHIFT) != 0)
+    {
+        s |= ShiftKey;
+    }
+    if ((mod & KMOD_ALT) != 0)
+    {
+        s |= AltKey;
+    }
+    if ((mod & KMOD_CTRL) != 0)
+    {
+        s |= CtrlKey;
+    }
+    return s;
+}
+
+ShiftState ButtonState(Uint32 buttons)
+{
+    ShiftState s = 0;
+    if ((buttons & SDL_BUTTON_LMASK) != 0)
+    {
+        s |= LeftButtonHeld;
+    }
+    if ((buttons & SDL_BUTTON_RMASK) != 0)
+    {
+        s |= RightButtonHeld;
+    }
+    if ((buttons & SDL_BUTTON_MMASK) != 0)
+    {
+        s |= MiddleButtonHeld;
+    }
+    return s;
+}
+
+std::optional<MouseButton> ButtonOf(Uint8 sdlButton)
+{
+    switch (sdlButton)
+    {
+        case SDL_BUTTON_LEFT:
+            return MouseButton::Left;
+        case SDL_BUTTON_RIGHT:
+            return MouseButton::Right;
+        case SDL_BUTTON_MIDDLE:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+Point Local(const Control* c, Point screen)
+{
+    Point o = c->ScreenOrigin();
+    return Point{screen.x - o.x, screen.y - o.y};
+}
+
+} // namespace
+
+Application::Application(const ApplicationOptions& options)
+{
+    if (current != nullptr)
+    {
+        throw std::logic_error("only one application runs at a time");
+    }
+    start_ = SDL_GetTicks64();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
+    {
+        throw PlatformError(std::string("Olvane cannot open a display: ") + SDL_GetError());
+    }
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0)
+    {
+        std::string reason = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+        throw PlatformError("Olvane cannot read the display's size: " + reason);
+    }
+    Size desk = options.desktopSize.value_or(Size{desktop.w, desktop.h});
+    int depth = static_cast<int>(SDL_BITSPERPIXEL(desktop.format));
+    display_ = ChooseLayout(desk.width, desk.height, depth > 0 ? depth : 32, options.edition);
+    SetDisplay(display_);
+
+    float dpi = 0.0f;
+    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) == 0)
+    {
+        SetFontFactor(FontFactorForDpi(dpi));
+    }
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.smoothScaling ? "linear" : "nearest");
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (!options.windowed)
+    {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    window_.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   display_.clientWidth, display_.clientHeight, flags));
+    if (window_)
+    {
+        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+    }
+    if (renderer_)
+    {
+        texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                         display_.clientWidth, display_.clientHeight));
+    }
+    if (!texture_)
+    {
+        std::string reason = SDL_GetError();
+        texture_.reset();
+        renderer_.reset();
+        window_.reset();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+        throw PlatformError("Olvane cannot open a window: " + reason);
+    }
+    SDL_RenderSetLogicalSize(renderer_.get(), display_.clientWidth, display_.clientHeight);
+    framebuffer_.SetSize(display_.clientWidth, display_.clientHeight);
+    SDL_StartTextInput();
+    current = this;
+}
+
+Application::~Application()
+{
+    current = nullptr;
+    FontCache::Instance().Clear();
+    texture_.reset();
+    renderer_.reset();
+    window_.reset();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+}
+
+Application& Application::Instance()
+{
+    if (current == nullptr)
+    {
+        throw std::logic_error("no application is running");
+    }
+    return *current;
+}
+
+bool Application::Exists()
+{
+    return current != nullptr;
+}
+
+std::uint64_t Application::Now() const
+{
+    return SDL_GetTicks64() - start_;
+}
+
+void Application::AttachScript(std::unique_ptr<ScriptRunner> script)
+{
+    script_ = std::move(script);
+}
+
+void Application::RegisterForm(Form* form)
+{
+    zOrder_.insert(zOrder_.begin(), form);
+}
+
+void Application::UnregisterForm(Form* form)
+{
+    zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), form), zOrder_.end());
+    modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), form), modalStack_.end());
+    if (activeForm_ == form)
+    {
+        activeForm_ = nullptr;
+    }
+    if (mainForm_ == form)
+    {
+        mainForm_ = nullptr;
+    }
+}
+
+void Application::RegisterTimer(Timer* timer)
+{
+    timers_.push_back(timer);
+}
+
+void Application::UnregisterTimer(Timer* timer)
+{
+    std::replace(timers_.begin(), timers_.end(), timer, static_cast<Timer*>(nullptr));
+}
+
+void Application::ForgetControl(Control* control)
+{
+    if (capture_ == control)
+    {
+        capture_ = nullptr;
+    }
+    for (Form* f : zOrder_)
+    {
+        if (f->focused_ == control)
+        {
+            f->focused_ = nullptr;
+        }
+    }
+}
+
+Form* Application::InputForm() const
+{
+    return modalStack_.empty() ? activeForm_ : modalStack_.back();
+}
+
+void Application::ActivateForm(Form* form)
+{
+    if (activeForm_ == form)
+    {
+        return;
+    }
+    activeForm_ = form;
+    if (form != nullptr && form->onActivate)
+    {
+        form->onActivate();
+    }
+}
+
+void Application::ActivateTopForm()
+{
+    if (!modalStack_.empty())
+    {
+        ActivateForm(modalStack_.back());
+        return;
+    }
+    for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it)
+    {
+        if ((*it)->visible)
+        {
+            ActivateForm(*it);
+            return;
+        }
+    }
+    ActivateForm(nullptr);
+}
+
+void Application::ShowForm(Form& form)
+{
+    bool wasVisible = form.visible;
+    form.visible = true;
+    zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &form), zOrder_.end());
+    zOrder_.push_back(&form);
+    if (!wasVisible && form.onShow)
+    {
+        form.onShow();
+    }
+    if (modalStack_.empty() || modalStack_.back() == &form)
+    {
+        ActivateForm(&form);
+    }
+}
+
+void Application::HideForm(Form& form)
+{
+    if (!form.visible)
+    {
+        return;
+    }
+    form.visible = false;
+    if (capture_ != nullptr && capture_->OwnerForm() == &form)
+    {
+        capture_ = nullptr;
+    }
+    if (form.onHide)
+    {
+        form.onHide();
+    }
+    if (activeForm_ == &form)
+    {
+        activeForm_ = nullptr;
+        ActivateTopForm();
+    }
+}
+
+int Application::RunModal(Form& form)
+{
+    form.modalResult = ResultNone;
+    form.modal_ = true;
+    modalStack_.push_back(&form);
+    ShowForm(form);
+    while (!terminated_)
+    {
+        if (form.modalResult != ResultNone)
+        {
+            if (form.QueryClose())
+            {
+                break;
+            }
+            form.modalResult = ResultNone;
+        }
+        HandleMessage();
+    }
+    int result = terminated_ && form.modalResult == ResultNone ? ResultCancel : form.modalResult;
+    modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &form), modalStack_.end());
+    form.modal_ = false;
+    HideForm(form);
+    ActivateTopForm();
+    return result;
+}
+
+void Application::Run(Form& mainForm)
+{
+    mainForm_ = &mainForm;
+    if (!mainForm.visible)
+    {
+        mainForm.Show();
+    }
+    while (!terminated_)
+    {
+        HandleMessage();
+    }
+}
+
+void Application::Terminate(int exitStatus)
+{
+    if (!terminated_)
+    {
+        exitStatus_ = exitStatus;
+    }
+    terminated_ = true;
+}
+
+int Application::MillisecondsToNextTimer() const
+{
+    long long wait = LongestWait;
+    std::uint64_t now = Now();
+    for (const Timer* t : timers_)
+    {
+        if (t != nullptr)
+        {
+            long long left = t->MillisecondsLeft(now);
+            if (left >= 0)
+            {
+                wait = std::min(wait, left);
+            }
+        }
+    }
+    return static_cast<int>(wait);
+}
+
+void Application::RunDueTimers()
+{
+    // By index: a handler may start timers of its own or run a nested loop.
+    for (std::size_t i = 0; i < timers_.size() && !terminated_; ++i)
+    {
+        if (Timer* t = timers_[i])
+        {
+            t->RunIfDue(Now());
+        }
+    }
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), nullptr), timers_.end());
+}
+
+void Application::StepScript()
+{
+    if (script_ && !terminated_ && SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_FALSE)
+    {
+        script_->Step(*this);
+    }
+}
+
+void Application::HandleMessage()
+{
+    StepScript();
+    int wait = MillisecondsToNextTimer();
+    if (script_)
+    {
+        wait = std::min(wait, script_->MillisecondsToNextStep(*this));
+    }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, std::max(wait, 1)) != 0)
+    {
+        Dispatch(event);
+        while (!terminated_ && SDL_PollEvent(&event) != 0)
+        {
+            Dispatch(event);
+        }
+    }
+    RunDueTimers();
+    Present();
+}
+
+void Application::ProcessMessages()
+{
+    SDL_Event event;
+    while (!terminated_ && SDL_PollEvent(&event) != 0)
+    {
+        Dispatch(event);
+    }
+    RunDueTimers();
+    StepScript();
+    PresentIfDue();
+}
+
+void Application::Delay(int milliseconds)
+{
+    auto wait = static_cast<std::uint64_t>(std::max(0, milliseconds) * speedFactor_);
+    std::uint64_t end = Now() + wait;
+    Present();
+    while (Now() < end)
+    {
+        SDL_PumpEvents();
+        std::uint64_t left = end - Now();
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(left, FrameInterval)));
+        PresentIfDue();
+    }
+}
+
+void Application::PresentIfDue()
+{
+    if (Now() - lastPresent_ >= FrameInterval)
+    {
+        Present();
+    }
+}
+
+void Application::Compose()
+{
+    SDL_FillRect(framebuffer_.Surface(), nullptr, 0);
+    Rect screen = framebuffer_.Bounds();
+    for (Form* f : zOrder_)
+    {
+        if (f->visible)
+        {
+            f->drawnTexts_.clear();
+            Canvas::RecordTextsInto(&f->drawnTexts_);
+            f->PaintTree(framebuffer_, screen);
+            Canvas::RecordTextsInto(nullptr);
+        }
+    }
+}
+
+void Application::Present()
+{
+    Compose();
+    SDL_Surface* s = framebuffer_.Surface();
+    SDL_UpdateTexture(texture_.get(), nullptr, s->pixels, s->pitch);
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+    SDL_RenderPresent(renderer_.get());
+    lastPresent_ = Now();
+}
+
+bool Application::FullScreen() const
+{
+    return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void Application::ToggleFullScreen()
+{
+    SDL_SetWindowFullscreen(window_.get(), FullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+Point Application::FramebufferToWindow(Point p) const
+{
+    int ww = 0;
+    int wh = 0;
+    SDL_GetWindowSize(window_.get(), &ww, &wh);
+    double fw = display_.clientWidth;
+    double fh = display_.clientHeight;
+    double scale = std::min(ww / fw, wh / fh);
+    double offsetX = (ww - fw * scale) / 2.0;
+    double offsetY = (wh - fh * scale) / 2.0;
+    // Aim at the middle of the framebuffer pixel, so SDL's mapping back lands on it.
+    return Point{static_cast<int>(offsetX + (p.x + 0.5) * scale), static_cast<int>(offsetY + (p.y + 0.5) * scale)};
+}
+
+Form* Application::FormAt(Point p) const
+{
+    if (!modalStack_.empty())
+    {
+        Form* top = modalStack_.back();
+        return top->bounds.Contains(p) ? top : nullptr;
+    }
+    for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it)
+    {
+        if ((*it)->visible && (*it)->bounds.Contains(p))
+        {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void Application::Dispatch(const SDL_Event& event)
+{
+    switch (event.type)
+    {
+        case SDL_QUIT:
+            if (onForcedQuit)
+            {
+                onForcedQuit();
+            }
+            else
+            {
+                Terminate();
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            DispatchMouseButton(event.button, true);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            DispatchMouseButton(event.button, false);
+            break;
+        case SDL_MOUSEMOTION:
+            DispatchMouseMotion(event.motion);
+            break;
+        case SDL_MOUSEWHEEL: {
+            int x = 0;
+            int y = 0;
+            SDL_GetMouseState(&x, &y);
+            float lx = 0;
+            float ly = 0;
+            SDL_RenderWindowToLogical(renderer_.get(), x, y, &lx, &ly);
+            Point p{static_cast<int>(lx), static_cast<int>(ly)};
+            if (Form* f = FormAt(p))
+            {
+                f->ControlAt(Local(f, p))->MouseWheel(event.wheel.y);
+            }
+            break;
+        }
+        case SDL_KEYDOWN:
+            DispatchKey(event.key);
+            break;
+        case SDL_TEXTINPUT:
+            if (Form* f = InputForm(); f != nullptr && f->FocusedControl() != nullptr)
+            {
+                f->FocusedControl()->TextInput(event.text.text);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down)
+{
+    auto button = ButtonOf(e.button);
+    if (!button)
+    {
+        return;
+    }
+    Point p{e.x, e.y};
+    // Held buttons are counted here rather than asked of SDL: input fed in by a script does not
+    // change SDL's own mouse state.
+    Uint32 mask = SDL_BUTTON(e.button);
+    buttonsHeld_ = down ? (buttonsHeld_ | mask) : (buttonsHeld_ & ~mask);
+    ShiftState shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) | ButtonState(buttonsHeld_);
+    if (!down)
+    {
+        if (capture_ != nullptr)
+        {
+            Control* target = capture_;
+            if (buttonsHeld_ == 0)
+            {
+                capture_ = nullptr;
+            }
+            target->MouseUp(*button, shift, Local(target, p));
+        }
+        return;
+    }
+    Form* form = FormAt(p);
+    if (form == nullptr)
+    {
+        return;
+    }
+    if (modalStack_.empty() && form != activeForm_)
+    {
+        ShowForm(*form);
+    }
+    Control* target = form->ControlAt(Local(form, p));
+    if (!target->Usable())
+    {
+        return;
+    }
+    if (target->Focusable())
+    {
+        target->SetFocus();
+    }
+    capture_ = target;
+    target->MouseDown(*button, shift, Local(target, p));
+}
+
+void Application::DispatchMouseMotion(const SDL_MouseMotionEvent& e)
+{
+    Point p{e.x, e.y};
+    ShiftState shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) | ButtonState(buttonsHeld_);
+    if (capture_ != nullptr)
+    {
+        capture_->MouseMove(shift, Local(capture_, p));
+        return;
+    }
+    if (Form* form = FormAt(p))
+    {
+        Control* target = form->ControlAt(Local(form, p));
+        if (target->Usable())
+        {
+            target->MouseMove(shift, Local(target, p));
+        }
+    }
+}
+
+void Application::DispatchKey(const SDL_KeyboardEvent& e)
+{
+    SDL_Keycode key = e.keysym.sym;
+    ShiftState shift = ModifierState(e.keysym.mod);
+    if (key == SDLK_F11 || (key == SDLK_RETURN && shift == AltKey))
+    {
+        ToggleFullScreen();
+        return;
+    }
+    if (key == SDLK_F4 && (shift & AltKey) != 0)
+    {
+        // Alt+F4 alone is the forced quit; with Shift or Ctrl it does nothing.
+        if ((shift & (ShiftKey | CtrlKey)) == 0)
+        {
+            if (onForcedQuit)
+            {
+                onForcedQuit();
+            }
+            else
+            {
+                Terminate();
+            }
+        }
+        return;
+    }
+    if (Form* f = InputForm())
+    {
+        f->HandleKey(key, shift);
+    }
+}
+
+void ProcessMessages()
+{
+    Application::Instance().ProcessMessages();
+}
+
+void Delay(int milliseconds)
+{
+    Application::Instance().Delay(milliseconds);
+}
+
+} // namespace olvane::platform

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "platform/display_layout.h"
+#include "platform/picture.h"
+#include "platform/sdl_handles.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace olvane::platform
+{
+
+class Control;
+class Form;
+class Timer;
+class ScriptRunner;
+
+/// The display could not be opened (or another start-up failure the player must be told about).
+class PlatformError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ApplicationOptions
+{
+    bool windowed = false;
+    bool smoothScaling = false;
+    /// Pretends the desktop has this size when choosing the layout (tests, screenshots).
+    std::optional<Size> desktopSize;
+    int edition = 2;
+    std::string title = "Olvane";
+};
+
+/// The one window, the framebuffer and the event loop that every form runs on. There is one
+/// Application for the whole run; forms find it through Instance().
+class Application
+{
+public:
+    explicit Application(const ApplicationOptions& options);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    static Application& Instance();
+    static bool Exists();
+
+    const DisplaySettings& Display() const { return display_; }
+
+    Picture& Framebuffer() { return framebuffer_; }
+
+    /// Shows the main form and runs the message loop until it closes or the program ends.
+    void Run(Form& mainForm);
+
+    Form* MainForm() const { return mainForm_; }
+
+    void SetMainForm(Form* form) { mainForm_ = form; }
+
+    /// Handles every pending input event and due timer, then presents, without waiting.
+    void ProcessMessages();
+
+    /// Waits for the next input event or timer and handles it.
+    void HandleMessage();
+
+    /// Waits the given time (scaled by the speed factor) while presenting frames; input stays
+    /// queued and no timer runs.
+    void Delay(int milliseconds);
+
+    /// Multiplies every Delay; 1 by default, 0 makes delays return at once.
+    void SetSpeedFactor(double factor) { speedFactor_ = factor < 0.0 ? 0.0 : factor; }
+
+    double SpeedFactor() const { return speedFactor_; }
+
+    /// Ends every loop; the program's exit status becomes the given one.
+    void Terminate(int exitStatus = 0);
+
+    bool Terminated() const { return terminated_; }
+
+    int ExitStatus() const { return exitStatus_; }
+
+    /// Milliseconds on the monotonic clock since start.
+    std::uint64_t Now() const;
+
+    /// Draws every visible form into the framebuffer, bottom to top.
+    void Compose();
+
+    /// Composes and shows the framebuffer in the window.
+    void Present();
+
+    void ToggleFullScreen();
+
+    bool FullScreen() const;
+
+    /// Called for Alt+F4 without Shift or Ctrl; without a handler it ends the program.
+    std::function<void()> onForcedQuit;
+
+    /// Played before a button acts (the game's click sound).
+    std::function<void()> onButtonClick;
+
+    Form* ActiveForm() const { return activeForm_; }
+
+    /// The form that receives input: the top modal form, else the active one.
+    Form* InputForm() const;
+
+    /// Forms in drawing order, bottom first.
+    const std::vector<Form*>& ZOrder() const { return zOrder_; }
+
+    /// Runs a script of input commands inside the event loop.
+    void AttachScript(std::unique_ptr<ScriptRunner> script);
+
+    /// Converts a framebuffer point to window pixels, for input fed through SDL's queue.
+    Point FramebufferToWindow(Point p) const;
+
+    /// True while a modal form's loop runs.
+    bool InModalLoop() const { return !modalStack_.empty(); }
+
+    // Used by forms, controls and timers.
+    void RegisterForm(Form* form);
+    void UnregisterForm(Form* form);
+    void ShowForm(Form& form);
+    void HideForm(Form& form);
+    int RunModal(Form& form);
+    void RegisterTimer(Timer* timer);
+    void UnregisterTimer(Timer* timer);
+    void ForgetControl(Control* control);
+    void Dispatch(const SDL_Event& event);
+
+private:
+    void ActivateForm(Form* form);
+    void ActivateTopForm();
+    Form* FormAt(Point p) const;
+    void DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down);
+    void DispatchMouseMotion(const SDL_MouseMotionEvent& e);
+    void DispatchKey(const SDL_KeyboardEvent& e);
+    void RunDueTimers();
+    int MillisecondsToNextTimer() const;
+    void StepScript();
+    void PresentIfDue();
+
+    DisplaySettings display_;
+    WindowPtr window_;
+    RendererPtr renderer_;
+    TexturePtr texture_;
+    Picture framebuffer_;
+    std::vector<Form*> zOrder_;
+    std::vector<Form*> modalStack_;
+    std::vector<Timer*> timers_;
+    Form* mainForm_ = nullptr;
+    Form* activeForm_ = nullptr;
+    Control* capture_ = nullptr;
+    Uint32 buttonsHeld_ = 0;
+    std::unique_ptr<ScriptRunner> script_;
+    std::uint64_t start_ = 0;
+    std::uint64_t lastPresent_ = 0;
+    double speedFactor_ = 1.0;
+    bool terminated_ = false;
+    int exitStatus_ = 0;
+    bool ownsTtf_ = false;
+};
+
+/// The game's waits, reaching the one application.
+void ProcessMessages();
+void Delay(int milliseconds);
+
+} // namespace olvane::platform
