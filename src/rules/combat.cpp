@@ -112,8 +112,9 @@ void PlayExplosion(Game& game, int target, bool destroyed)
     game.presenter.RedrawView();
 }
 
-/// Takes a unit record off its cell: hidden, the covered code back in the map, off the board.
-void ClearFromMap(Game& game, int id)
+} // namespace
+
+void RemoveFromMap(Game& game, int id)
 {
     GameState& state = game.state;
     UnitRec& u = state.Unit(id);
@@ -132,13 +133,6 @@ void ClearFromMap(Game& game, int id)
         game.presenter.DrawCell(x, y);
     }
 }
-
-int SideOfUnit(int id)
-{
-    return IsEnemy(id) ? SideEnemy : SidePlayer;
-}
-
-} // namespace
 
 void FireShot(Game& game, int attacker, int target)
 {
@@ -270,7 +264,7 @@ void DestroyUnit(Game& game, int unit)
         state.Unit(SecondCell(unit)).Visible = 0;
         game.presenter.DrawDiagonalShip(unit);
     }
-    ClearFromMap(game, unit);
+    RemoveFromMap(game, unit);
     if (!player && !IsInstallation(cls) && u.AIGroup >= 1 && u.AIGroup <= GroupCount)
     {
         AIGroupRec& group = state.AIGroup(u.AIGroup);
@@ -285,13 +279,13 @@ void DestroyUnit(Game& game, int unit)
     }
     if (HasSecondUnit(cls))
     {
-        ClearFromMap(game, SecondCell(unit));
+        RemoveFromMap(game, SecondCell(unit));
     }
     if (!IsInstallation(cls) && state.DestroyedList.Count < DestroyedCapacity)
     {
         DestroyedEntry& entry = state.DestroyedList.Entries[state.DestroyedList.Count];
         entry.Class = static_cast<std::uint8_t>(cls);
-        entry.Side = static_cast<std::uint8_t>(SideOfUnit(unit));
+        entry.Side = static_cast<std::uint8_t>(SideOf(unit));
         ++state.DestroyedList.Count;
     }
     if (player)

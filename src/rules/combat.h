@@ -20,6 +20,10 @@ void ReportAttack(Game& game, int attacker, int target);
 /// the list of units lost.
 void DestroyUnit(Game& game, int unit);
 
+/// Takes one unit record off its cell: hidden, the covered code back in the map, inactive and
+/// off the board. The second cell of a large ship is a record of its own.
+void RemoveFromMap(Game& game, int unit);
+
 /// Whether the attacker may fire at the unit in that cell: its radar pattern covers the cell
 /// and it can see what stands there.
 bool CanTarget(const Game& game, int attacker, int target);
