@@ -1,7 +1,263 @@
-#include <cstdio>
+// olvane-tool: the headless companion for scenario authors and testers. Each command runs the
+// game's own loaders and prints the resulting game state as JSON.
 
-int main()
+#include "app/state_json.h"
+#include "state/class_table.h"
+#include "state/game.h"
+#include "state/map_file.h"
+#include "state/save_file.h"
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace olvane
 {
-    std::fputs("olvane-tool: no command yet\n", stderr);
-    return 2;
+
+namespace
+{
+
+constexpr int ExitOk = 0;
+constexpr int ExitGameError = 1;
+constexpr int ExitUsage = 2;
+constexpr int ExitInternal = 3;
+
+constexpr std::string_view Usage = R"(usage: olvane-tool COMMAND [ARGS] [OPTIONS]
+
+commands:
+  dump-map N --base DIR [--goal-types A,B]
+        load map file N of the game folder DIR (after clearing the maps; A and B are the
+        mission types of the player's and the computer's side, 0,0 by default) and print the
+        game state as JSON
+  load FILE --base DIR
+        load the saved game FILE over the game folder DIR and print the game state as JSON
+
+options:
+  --base DIR    the game folder (holding BAZE, BMP, EFF)
+  --seed N      a fixed seed for every random choice, so that a run can be repeated
+  --help        this text
+
+exit status: 0 done, 1 the game reported an error (the JSON still shows the state and the
+error), 2 bad arguments.
+)";
+
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The tool's screen: it shows nothing, but remembers what the player would have been told.
+class ToolPresenter final : public HeadlessPresenter
+{
+public:
+    void ShowError(std::string_view text) override { shown.errors.emplace_back(text); }
+
+    void ShowMessage(int code) override { shown.messages.push_back(code); }
+
+    ShownToPlayer shown;
+};
+
+struct Arguments
+{
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+Arguments ParseArguments(int argc, char** argv)
+{
+    Arguments args;
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h")
+        {
+            args.options["help"] = "";
+        }
+        else if (arg.rfind("--", 0) == 0)
+        {
+            if (i + 1 >= argc)
+            {
+                throw UsageError("option " + arg + " needs a value");
+            }
+            args.options[arg.substr(2)] = argv[++i];
+        }
+        else
+        {
+            args.positional.push_back(arg);
+        }
+    }
+    return args;
+}
+
+int ParseNumber(std::string_view text, std::string_view what, int low, int high)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+    {
+        throw UsageError(std::string(what) + " must be a number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ", not '" + std::string(text) + "'");
+    }
+    return value;
+}
+
+void AllowOnly(const Arguments& args, std::initializer_list<std::string_view> allowed, std::size_t positional)
+{
+    for (const auto& [name, value] : args.options)
+    {
+        bool known = false;
+        for (std::string_view a : allowed)
+        {
+            known = known || name == a;
+        }
+        if (!known)
+        {
+            throw UsageError("unknown option --" + name);
+        }
+    }
+    if (args.positional.size() != positional + 1)
+    {
+        throw UsageError("command " + args.positional[0] + " takes " + std::to_string(positional) + " argument" +
+                         (positional == 1 ? "" : "s"));
+    }
+}
+
+std::filesystem::path BaseDirOf(const Arguments& args)
+{
+    const auto it = args.options.find("base");
+    if (it == args.options.end())
+    {
+        throw UsageError("--base DIR is required");
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(it->second, error))
+    {
+        throw UsageError("game folder '" + it->second + "' does not exist");
+    }
+    return it->second;
+}
+
+/// A game over the given folder with the tool's recording screen and a seed source: fixed when
+/// --seed is given, the clock otherwise.
+struct ToolSession
+{
+    explicit ToolSession(const Arguments& args)
+        : files(BaseDirOf(args), DataFiles::DefaultUserDir())
+    {
+        const auto seed = args.options.find("seed");
+        if (seed != args.options.end())
+        {
+            seeds = std::make_unique<FixedSeedSource>(
+                static_cast<std::uint32_t>(ParseNumber(seed->second, "--seed", 0, 2147483647)));
+        }
+        else
+        {
+            seeds = std::make_unique<ClockSeedSource>();
+        }
+        random = std::make_unique<Random>(*seeds);
+        game = std::make_unique<Game>(presenter, *random, files, clock);
+        InitShipClasses(game->classes);
+    }
+
+    int Print() const
+    {
+        std::cout << StateToJson(game->state, files.BaseDir().string(), presenter.shown);
+        return presenter.shown.errors.empty() ? ExitOk : ExitGameError;
+    }
+
+    ToolPresenter presenter;
+    DataFiles files;
+    SteadyClock clock;
+    std::unique_ptr<SeedSource> seeds;
+    std::unique_ptr<Random> random;
+    std::unique_ptr<Game> game;
+};
+
+int DumpMap(const Arguments& args)
+{
+    AllowOnly(args, {"base", "goal-types", "seed"}, 1);
+    const int mapNumber = ParseNumber(args.positional[1], "map number", 0, 65535);
+    int goalA = 0;
+    int goalB = 0;
+    if (const auto it = args.options.find("goal-types"); it != args.options.end())
+    {
+        const std::string& text = it->second;
+        const auto comma = text.find(',');
+        if (comma == std::string::npos)
+        {
+            throw UsageError("--goal-types takes two numbers, A,B");
+        }
+        goalA = ParseNumber(std::string_view(text).substr(0, comma), "goal type A", 0, 255);
+        goalB = ParseNumber(std::string_view(text).substr(comma + 1), "goal type B", 0, 255);
+    }
+    ToolSession session(args);
+    GameState& state = session.game->state;
+    ResetGame(state);
+    state.SideStats(SidePlayer)[0] = static_cast<std::uint8_t>(goalA);
+    state.SideStats(SideEnemy)[0] = static_cast<std::uint8_t>(goalB);
+    state.MapNumber = static_cast<std::uint16_t>(mapNumber);
+    ClearMaps(state);
+    LoadMapFile(*session.game, mapNumber);
+    return session.Print();
+}
+
+int Load(const Arguments& args)
+{
+    AllowOnly(args, {"base", "seed"}, 1);
+    ToolSession session(args);
+    LoadGame(*session.game, args.positional[1]);
+    return session.Print();
+}
+
+int Run(int argc, char** argv)
+{
+    const Arguments args = ParseArguments(argc, argv);
+    if (args.options.contains("help"))
+    {
+        std::cout << Usage;
+        return ExitOk;
+    }
+    if (args.positional.empty())
+    {
+        throw UsageError("no command given");
+    }
+    const std::string& command = args.positional[0];
+    if (command == "dump-map")
+    {
+        return DumpMap(args);
+    }
+    if (command == "load")
+    {
+        return Load(args);
+    }
+    throw UsageError("unknown command '" + command + "'");
+}
+
+} // namespace
+
+} // namespace olvane
+
+int main(int argc, char** argv)
+{
+    try
+    {
+        return olvane::Run(argc, argv);
+    }
+    catch (const olvane::UsageError& error)
+    {
+        std::cerr << "olvane-tool: " << error.what() << "\n(olvane-tool --help lists the commands)\n";
+        return olvane::ExitUsage;
+    }
+    catch (const std::exception& error)
+    {
+        std::cerr << "olvane-tool: internal error: " << error.what() << "\n";
+        return olvane::ExitInternal;
+    }
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "state/game_state.h"
+
+#include <string>
+#include <vector>
+
+namespace olvane
+{
+
+/// What the player was shown while the tool ran: message-box texts and message-window codes.
+struct ShownToPlayer
+{
+    std::vector<std::string> errors;
+    std::vector<int> messages;
+};
+
+/// The whole game state as one JSON object, keyed by the game's own names, for scenario
+/// authors and testers to read and compare.
+std::string StateToJson(const GameState& state, const std::string& baseDir, const ShownToPlayer& shown);
+
+} // namespace olvane

@@ -1,0 +1,108 @@
+#include "state/save_file.h"
+#include "support/test_game.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace olvane
+{
+
+namespace
+{
+
+struct ToolRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const test::TempDir& dir, const std::string& args)
+{
+    const auto out = dir.Path() / "stdout.txt";
+    const auto err = dir.Path() / "stderr.txt";
+    const std::string command =
+        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>" + err.string();
+    const int raw = std::system(command.c_str());
+    ToolRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadWholeFile(out).value_or("");
+    run.err = ReadWholeFile(err).value_or("");
+    return run;
+}
+
+bool Contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+constexpr std::string_view PortMap = "20 20\n"
+                                     "1 1 10 12\n"
+                                     "1 4 15 15\n"
+                                     "0 0 0 0\n"
+                                     "0\n0\n0\n"
+                                     "0\n";
+
+} // namespace
+
+TEST(OlvaneTool, DumpMapPrintsTheStateAsJson)
+{
+    test::TempDir dir;
+    dir.Write("game/BAZE/ZEM/F12_OST.TXT", PortMap);
+    const std::string base = " --base " + (dir.Path() / "game").string();
+
+    ToolRun run = RunTool(dir, "dump-map 12" + base);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Contains(run.out, "\"MapWidth\": 20"));
+    EXPECT_TRUE(Contains(run.out, "\"10,12\": 3900")) << "code 1 is an ordinary port without major-port goals";
+    EXPECT_TRUE(Contains(run.out, "\"8,5\": 4100")) << "the sector lines of the cleared map";
+    EXPECT_TRUE(Contains(run.out, "\"PortCount\": 2"));
+    EXPECT_TRUE(Contains(run.out, "\"Errors\": []"));
+
+    run = RunTool(dir, "dump-map 12 --goal-types 1,0" + base);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Contains(run.out, "\"10,12\": 3700")) << "a major port once side 1 fights for ports";
+
+    // A map that is not there: the state as the game then holds it, the error, status 1.
+    run = RunTool(dir, "dump-map 99" + base);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.out, "\"FATAL ERROR LOADING FILE\""));
+    EXPECT_TRUE(Contains(run.out, "\"MapWidth\": 96"));
+}
+
+TEST(OlvaneTool, LoadReportsDamagedSaves)
+{
+    test::TempDir dir;
+    dir.Write("game/BAZE/readme.txt", "");
+    dir.Write("broken.sav", std::string(100, 'x'));
+    const ToolRun run =
+        RunTool(dir, (dir.Path() / "broken.sav").string() + " --base " + (dir.Path() / "game").string());
+    EXPECT_EQ(run.status, 2) << "the command word is missing";
+    const ToolRun load = RunTool(dir, "load " + (dir.Path() / "broken.sav").string() + " --base " +
+                                          (dir.Path() / "game").string());
+    EXPECT_EQ(load.status, 1);
+    EXPECT_TRUE(Contains(load.out, std::string("\"") + std::string(SaveDamagedError) + "\""));
+}
+
+TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
+{
+    test::TempDir dir;
+    dir.Write("game/BAZE/readme.txt", "");
+    const std::string base = " --base " + (dir.Path() / "game").string();
+    for (const std::string& args : {std::string(""), "dump-map" + base, "dump-map x" + base, "dump-map 70000" + base,
+                                   std::string("dump-map 3"), std::string("dump-map 3 --base /no/such/folder"),
+                                   "dump-map 3 --goal-types 1" + base, "fly 3" + base, "dump-map 3 --color red" + base,
+                                   std::string("dump-map 3 --base")})
+    {
+        const ToolRun run = RunTool(dir, args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(Contains(run.err, "olvane-tool: ")) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+    }
+    const ToolRun help = RunTool(dir, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(Contains(help.out, "dump-map N --base DIR"));
+}
+
+} // namespace olvane
