@@ -30,15 +30,12 @@ void DrawCaption(Canvas& canvas, const Control& c)
 CheckBox::CheckBox(Control* parent) : Control(parent)
 {
     bounds = Rect{0, 0, 97, 17};
-    if (parent != nullptr)
-    {
-        colour = parent->colour;
-    }
+    colour = colours::ParentColour;
 }
 
 void CheckBox::Paint(Canvas& canvas)
 {
-    canvas.brush.colour = colour;
+    canvas.brush.colour = BackgroundColour();
     canvas.FillRect(Rect{0, 0, bounds.width, bounds.height});
     Rect box{0, (bounds.height - BoxSize) / 2, BoxSize, BoxSize};
     canvas.brush.colour = Usable() ? colours::Window : colours::ButtonFace;
@@ -76,10 +73,7 @@ bool CheckBox::KeyDown(SDL_Keycode key, ShiftState)
 RadioButton::RadioButton(Control* parent) : Control(parent)
 {
     bounds = Rect{0, 0, 113, 17};
-    if (parent != nullptr)
-    {
-        colour = parent->colour;
-    }
+    colour = colours::ParentColour;
 }
 
 void RadioButton::SetChecked(bool on)
@@ -99,7 +93,7 @@ void RadioButton::SetChecked(bool on)
 
 void RadioButton::Paint(Canvas& canvas)
 {
-    canvas.brush.colour = colour;
+    canvas.brush.colour = BackgroundColour();
     canvas.FillRect(Rect{0, 0, bounds.width, bounds.height});
     Rect box{0, (bounds.height - BoxSize) / 2, BoxSize - 1, BoxSize - 1};
     canvas.pen = Pen{colours::ButtonShadow, 1, PenMode::Copy};

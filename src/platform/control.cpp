@@ -123,6 +123,16 @@ void Control::PaintTree(Picture& target, const Rect& parentClip)
     }
 }
 
+Colour Control::BackgroundColour() const
+{
+    const Control* c = this;
+    while (c->colour == colours::ParentColour && c->parent_ != nullptr)
+    {
+        c = c->parent_;
+    }
+    return c->colour == colours::ParentColour ? colours::ButtonFace : c->colour;
+}
+
 void Control::Paint(Canvas&)
 {
 }

@@ -86,6 +86,9 @@ public:
     /// Paints this control and its children; the canvas clip is the visible part.
     void PaintTree(Picture& target, const Rect& parentClip);
 
+    /// The colour the control fills with: its own, or its parent's when it has none.
+    Colour BackgroundColour() const;
+
     virtual void Paint(Canvas& canvas);
     virtual void MouseDown(MouseButton button, ShiftState shift, Point p);
     virtual void MouseMove(ShiftState shift, Point p);

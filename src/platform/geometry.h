@@ -36,6 +36,8 @@ constexpr Colour Highlight = 0x0A246A;
 constexpr Colour HighlightText = 0xFFFFFF;
 constexpr Colour InfoBackground = 0xFFFFE1;
 constexpr Colour GrayText = 0x808080;
+/// Not a colour: a control with it takes its parent's background, as labels and boxes do.
+constexpr Colour ParentColour = 0xFF000000;
 } // namespace colours
 
 constexpr std::uint8_t RedOf(Colour c) { return static_cast<std::uint8_t>(c >> 16); }

@@ -6,10 +6,7 @@ namespace olvane::platform
 Label::Label(Control* parent) : Control(parent)
 {
     bounds = Rect{0, 0, 65, 17};
-    if (parent != nullptr)
-    {
-        colour = parent->colour;
-    }
+    colour = colours::ParentColour;
 }
 
 std::vector<std::string> Label::Lines(Canvas& canvas) const
@@ -64,7 +61,7 @@ void Label::Paint(Canvas& canvas)
 {
     if (!transparent)
     {
-        canvas.brush.colour = colour;
+        canvas.brush.colour = BackgroundColour();
         canvas.FillRect(Rect{0, 0, bounds.width, bounds.height});
     }
     canvas.brush.style = BrushStyle::Clear;

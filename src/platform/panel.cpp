@@ -31,16 +31,16 @@ void Panel::Paint(Canvas& canvas)
 
 TabSheet::TabSheet(PageControl* parent) : Control(parent)
 {
+    colour = colours::ParentColour;
     if (parent != nullptr)
     {
-        colour = parent->colour;
         visible = parent->Pages().size() == 1;
     }
 }
 
 void TabSheet::Paint(Canvas& canvas)
 {
-    canvas.brush.colour = colour;
+    canvas.brush.colour = BackgroundColour();
     canvas.FillRect(Rect{0, 0, bounds.width, bounds.height});
 }
 
@@ -110,7 +110,7 @@ Rect PageControl::TabRect(int index)
 void PageControl::Paint(Canvas& canvas)
 {
     Layout();
-    canvas.brush.colour = Parent() != nullptr ? Parent()->colour : colour;
+    canvas.brush.colour = Parent() != nullptr ? Parent()->BackgroundColour() : colour;
     canvas.FillRect(Rect{0, 0, bounds.width, TabHeight});
     canvas.brush.colour = colour;
     canvas.FillRect(Rect{0, TabHeight, bounds.width, bounds.height - TabHeight});

@@ -1,0 +1,168 @@
+#include "platform/button.h"
+#include "platform/check_box.h"
+#include "platform/draw_grid.h"
+#include "platform/edit_box.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/list_box.h"
+#include "platform/panel.h"
+#include "platform/app_fixture.h"
+
+#include <set>
+
+namespace olvane::platform
+{
+namespace
+{
+
+using ControlsTest = test::AppTest;
+
+TEST_F(ControlsTest, GridDrawsExactlyItsVisibleCells)
+{
+    Form form;
+    form.Show();
+    DrawGrid grid(&form);
+    grid.SetBounds(10, 10, 300, 100);
+    grid.colCount = 3;
+    grid.rowCount = 48;
+    grid.defaultRowHeight = 23;
+    grid.SetColWidth(0, 120);
+    grid.SetRowHeight(0, 20);
+    std::set<std::pair<int, int>> drawn;
+    int selectedDrawn = 0;
+    grid.onDrawCell = [&](int c, int r, const Rect& rect, GridCellState state, Canvas& canvas) {
+        drawn.insert({c, r});
+        selectedDrawn += state.selected ? 1 : 0;
+        EXPECT_EQ(state.fixed, r == 0);
+        EXPECT_EQ(rect.width, c == 0 ? 120 : 64);
+        canvas.brush.colour = colours::Red;
+        canvas.FillRect(Rect{rect.x, rect.y, 200, 200}); // spills are cut at the cell's edge
+    };
+    app->Compose();
+    // Header of 20 + 1, then rows of 23 + 1: rows 1..3 fit whole, row 4 is cut off.
+    std::set<std::pair<int, int>> expected;
+    for (int r : {0, 1, 2, 3, 4})
+    {
+        for (int c = 0; c < 3; ++c)
+        {
+            expected.insert({c, r});
+        }
+    }
+    EXPECT_EQ(drawn, expected);
+    EXPECT_EQ(selectedDrawn, 3) << "row 1 is selected at first, all three of its cells";
+    Picture& fb = app->Framebuffer();
+    EXPECT_EQ(fb.Pixel(10 + 120, 15), colours::Gray) << "the line between columns stays";
+    EXPECT_EQ(fb.Pixel(10 + 5, 10 + 5), colours::Red);
+
+    // A click selects its row (asking first); the wheel scrolls.
+    bool allow = true;
+    grid.onSelectCell = [&](int, int, bool& canSelect) { canSelect = allow; };
+    QueueClick(10 + 130, 10 + 21 + 24 + 5);
+    app->ProcessMessages();
+    EXPECT_EQ(grid.row, 2);
+    allow = false;
+    QueueClick(10 + 130, 10 + 21 + 5);
+    app->ProcessMessages();
+    EXPECT_EQ(grid.row, 2);
+    grid.MouseWheel(-5);
+    EXPECT_EQ(grid.topRow, 6);
+    drawn.clear();
+    app->Compose();
+    EXPECT_TRUE(drawn.count({0, 0}));
+    EXPECT_TRUE(drawn.count({0, 6}));
+    EXPECT_FALSE(drawn.count({0, 5}));
+}
+
+TEST_F(ControlsTest, ChoicesListsAndPagesFollowTheMouse)
+{
+    Form form;
+    form.Show();
+    CheckBox sound(&form);
+    sound.SetBounds(10, 10, 100, 17);
+    sound.caption = "Sound ";
+    sound.checked = true;
+    RadioButton a(&form);
+    a.SetBounds(10, 40, 100, 17);
+    RadioButton b(&form);
+    b.SetBounds(10, 60, 100, 17);
+    a.SetChecked(true);
+    Panel other(&form);
+    other.SetBounds(200, 10, 100, 60);
+    RadioButton c(&other);
+    c.SetBounds(5, 5, 90, 17);
+    c.SetChecked(true);
+    ListBox info(&form);
+    info.SetBounds(10, 100, 200, 100);
+    info.Add("first");
+    info.Insert(0, "second");
+    PageControl pages(&form);
+    pages.SetBounds(300, 100, 300, 200);
+    TabSheet main(&pages);
+    main.caption = "main";
+    TabSheet map(&pages);
+    map.caption = "map";
+    Label onMap(&map);
+    onMap.caption = "THE MAP PAGE";
+
+    int clicks = 0;
+    sound.onClick = [&] { ++clicks; };
+    QueueClick(15, 15);
+    QueueClick(15, 65);
+    Rect tab = pages.TabRect(1);
+    QueueClick(300 + tab.x + 3, 100 + tab.y + 3);
+    app->ProcessMessages();
+    EXPECT_FALSE(sound.checked);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(a.Checked());
+    EXPECT_TRUE(b.Checked());
+    EXPECT_TRUE(c.Checked()) << "radio buttons on another parent are another group";
+    EXPECT_EQ(pages.ActivePage(), 1);
+    EXPECT_FALSE(main.visible);
+    const auto& texts = form.DrawnTexts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "THE MAP PAGE"), texts.end());
+
+    EXPECT_EQ(info.items.front(), "second") << "inserted at 0, the newest line is on top";
+    QueueClick(20, 100 + 2 + info.itemHeight + 20);
+    app->ProcessMessages();
+    EXPECT_EQ(info.itemIndex, 1);
+
+    // A disabled control takes no clicks.
+    sound.enabled = false;
+    QueueClick(15, 15);
+    app->ProcessMessages();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ControlsTest, ImageKeepsWhatIsDrawnOnItAndDrawsTransparent)
+{
+    Form form;
+    form.colour = colours::Navy;
+    form.Show();
+    Image view(&form);
+    view.SetBounds(0, 0, 50, 50);
+    Canvas c = view.PictureCanvas();
+    EXPECT_EQ(view.picture.Width(), 50);
+    c.pen = Pen{colours::Red, 1, PenMode::NotXor};
+    c.brush.style = BrushStyle::Clear;
+    c.Rectangle(Rect{5, 5, 20, 20});
+    app->Compose();
+    app->Compose();
+    Picture& fb = app->Framebuffer();
+    EXPECT_EQ(fb.Pixel(5, 5), ~(colours::Red ^ colours::White) & 0xFFFFFF) << "the band stays between frames";
+    c.Rectangle(Rect{5, 5, 20, 20});
+    app->Compose();
+    EXPECT_EQ(fb.Pixel(5, 5), colours::White);
+
+    view.transparent = true; // the key is the bottom-left pixel: white
+    app->Compose();
+    EXPECT_EQ(fb.Pixel(5, 5), colours::Navy);
+    view.stretch = true;
+    view.picture.SetSize(2, 2, colours::Lime);
+    view.transparent = false;
+    app->Compose();
+    EXPECT_EQ(fb.Pixel(49, 49), colours::Lime);
+}
+
+} // namespace
+} // namespace olvane::platform
