@@ -41,7 +41,7 @@ void OrderGroupsOfZone(GameState& state, int zone, int order)
         }
         for (std::uint16_t member : group.Members)
         {
-            if (member != 0 && state.Unit(member).Active != 0)
+            if (IsUnitCode(member) && state.Unit(member).Active != 0)
             {
                 state.Unit(member).Order = static_cast<std::uint8_t>(order);
             }

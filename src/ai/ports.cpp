@@ -122,7 +122,7 @@ void RecallGroupsToPort(GameState& state, int zone)
         }
         for (std::uint16_t member : group.Members)
         {
-            if (member == 0)
+            if (!IsUnitCode(member))
             {
                 continue;
             }
@@ -170,7 +170,8 @@ void CheckPortCapture(Game& game, int unit, int side)
                 continue;
             }
             CapturePort(game, p);
-            if ((goalType == GoalConquerPorts || goalType == GoalDefendPorts) && port.StartOwner == SidePlayer)
+            if ((goalType == GoalConquerPorts || goalType == GoalDefendPorts) &&
+                port.StartOwner == SidePlayer)
             {
                 RecallGroupsToPort(state, port.Zone);
             }
@@ -387,7 +388,8 @@ bool AirFieldAllowed(Game& game, int x, int y, int side)
     for (int p = 1; p <= state.PortCount; ++p)
     {
         const PortRec& port = state.Port(p);
-        if (port.Owner == side && std::abs(port.X - x) <= AirFieldReach && std::abs(port.Y - y) <= AirFieldReach)
+        if (port.Owner == side && std::abs(port.X - x) <= AirFieldReach &&
+            std::abs(port.Y - y) <= AirFieldReach)
         {
             return true;
         }

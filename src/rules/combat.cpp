@@ -240,8 +240,9 @@ void DestroyUnit(Game& game, int unit)
     AddScore(game, player ? AwardUnitLost : AwardEnemyDestroyed, cls);
     if (player)
     {
-        state.LBinfo.insert(state.LBinfo.begin(), game.classes.Class(cls).Abbrev.Str() + " " + TrimmedName(u) +
-                                                      "     " + (IsAircraft(cls) ? "destroyed" : "sank") + " at " +
+        state.LBinfo.insert(state.LBinfo.begin(), game.classes.Class(cls).Abbrev.Str() + " " +
+                                                      TrimmedName(u) + "     " +
+                                                      (IsAircraft(cls) ? "destroyed" : "sank") + " at " +
                                                       std::to_string(u.X) + "-" + std::to_string(u.Y));
         game.presenter.RefreshMessageList();
     }
@@ -366,8 +367,8 @@ void RememberContacts(Game& game)
     for (int i = 0; i < state.ContactCount; ++i)
     {
         const std::uint16_t contact = state.ContactList[static_cast<std::size_t>(i)];
-        if (state.Unit(contact).X == 0 ||
-            std::find(state.KnownEnemies.begin(), state.KnownEnemies.end(), contact) != state.KnownEnemies.end())
+        if (state.Unit(contact).X == 0 || std::find(state.KnownEnemies.begin(), state.KnownEnemies.end(),
+                                                    contact) != state.KnownEnemies.end())
         {
             continue;
         }

@@ -276,7 +276,9 @@ void ClampDestination(Game& game, int unit)
     int py = u.DestY;
     if (maxX > 0 && (px < minX || px > maxX || py < minY || py > maxY))
     {
-        const auto nearerEdge = [](int v, int low, int high) { return std::abs(v - low) <= std::abs(v - high) ? low : high; };
+        const auto nearerEdge = [](int v, int low, int high) {
+            return std::abs(v - low) <= std::abs(v - high) ? low : high;
+        };
         if (std::abs(py - uy) > std::abs(px - ux))
         {
             py = nearerEdge(py, minY, maxY);
@@ -313,8 +315,8 @@ void ClampDestination(Game& game, int unit)
     u.DestY = 0;
 }
 
-Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY, int destX, int destY, int levels,
-              ReachMode mode)
+Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY, int destX, int destY,
+              int levels, ReachMode mode)
 {
     const GameState& state = game.state;
     static constexpr int Orthogonal[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
@@ -460,7 +462,9 @@ void MoveUnit(Game& game, int unit)
     {
         HideReach(game, unit);
     }
-    if (!alreadyThere && !IsInstallation(u.Class) && u.Order != OrderStandStill)
+    // A unit without an order (no destination) stands like one ordered onto its own field.
+    const bool ordered = u.DestX != 0 && u.DestY != 0;
+    if (ordered && !alreadyThere && !IsInstallation(u.Class) && u.Order != OrderStandStill)
     {
         if (player && state.GroupMode != GroupModeMoving)
         {
@@ -470,7 +474,8 @@ void MoveUnit(Game& game, int unit)
         if (u.DestX != 0 && u.DestY != 0)
         {
             const ReachTable reach = ComputeReachable(game, unit, ReachMode::Compute);
-            const Path path = FindPath(game, reach, u.X, u.Y, u.DestX, u.DestY, u.Speed & SpeedMask, ReachMode::Compute);
+            const Path path =
+                FindPath(game, reach, u.X, u.Y, u.DestX, u.DestY, u.Speed & SpeedMask, ReachMode::Compute);
             if (!path.empty())
             {
                 if (player)
@@ -489,8 +494,8 @@ void MoveUnit(Game& game, int unit)
                     {
                         // The stern follows into the field the bow just left, facing the same way.
                         UnitRec& stern = state.Unit(SecondCell(unit));
-                        StepUnit(game, SecondCell(unit), stern.X, stern.Y, true, step.direction, path[i - 1].y,
-                                 path[i - 1].x);
+                        StepUnit(game, SecondCell(unit), stern.X, stern.Y, true, step.direction,
+                                 path[i - 1].y, path[i - 1].x);
                     }
                     if (player && !IsAircraft(u.Class))
                     {

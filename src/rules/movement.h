@@ -26,6 +26,7 @@ class ReachTable
 {
 public:
     ReachTable() = default;
+
     ReachTable(int centreX, int centreY) : centreX_(centreX), centreY_(centreY) {}
 
     bool Has(int x, int y) const;

@@ -135,7 +135,8 @@ void AddScore(Game& game, int event, int classNumber)
         default:
             break;
     }
-    game.presenter.SetPanelLabel(PanelLabel::ProductionPoints, "PP:" + std::to_string(state.ProductionPoints));
+    game.presenter.SetPanelLabel(PanelLabel::ProductionPoints,
+                                 "PP:" + std::to_string(state.ProductionPoints));
     game.presenter.SetPanelLabel(PanelLabel::Score, "BOD:" + std::to_string(state.MissionScore));
 }
 

@@ -1,6 +1,5 @@
-#include "ai/ports.h"
-
 #include "../rules/rules_fixture.h"
+#include "ai/ports.h"
 #include "rules/movement.h"
 #include "turn/awards.h"
 
@@ -133,6 +132,35 @@ TEST(Ports, RetakingAHomePortCallsItsComputerGroupBack)
     EXPECT_EQ(s.ProductionPoints, 0); // his own port pays nothing
     EXPECT_EQ(away.Order, 12);
     EXPECT_EQ(guard.Order, 20);
+}
+
+TEST(Ports, EarlyInAConquestAComputerShipReachingItsZonesMajorPortGuardsIt)
+{
+    TestGame game;
+    GameState& s = game.state();
+    Goal(s, GoalConquerPorts, 5, 8, 12);
+    AddPort(s, 20, 20, SideEnemy, PortKindMajor, 9);
+    AddPort(s, 40, 40, SideEnemy, PortKindOrdinary, 9);
+    UnitRec& ship = PlaceUnit(game, E1, 43, 18, 20);
+    UnitRec& mate = PlaceUnit(game, E2, 43, 60, 60);
+    ship.AIWork1 = 9;
+    ship.Order = 1;
+    mate.Order = 2;
+    s.AIGroup(1).Zone = 9;
+    s.AIGroup(1).Members = {E1, E2, 0, 0};
+    s.TurnNumber = 3;
+    MoveTo(game, E1, 20, 20);
+    EXPECT_EQ(ship.Order, 20);
+    EXPECT_EQ(mate.Order, 11);
+
+    // From turn 4 on a ship passing through does not stop there.
+    s.TurnNumber = 4;
+    ship.Order = 1;
+    mate.Order = 2;
+    MoveTo(game, E1, 21, 22);
+    MoveTo(game, E1, 20, 20);
+    EXPECT_EQ(ship.Order, 1);
+    EXPECT_EQ(mate.Order, 2);
 }
 
 TEST(Ports, MissionsAreGradedByTheTurnTheGoalIsReached)

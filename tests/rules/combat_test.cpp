@@ -1,5 +1,4 @@
 #include "rules/combat.h"
-
 #include "rules/detection.h"
 #include "rules_fixture.h"
 #include "turn/awards.h"

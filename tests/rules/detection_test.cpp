@@ -1,5 +1,4 @@
 #include "rules/detection.h"
-
 #include "rules_fixture.h"
 
 #include <gtest/gtest.h>

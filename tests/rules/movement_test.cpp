@@ -1,5 +1,4 @@
 #include "rules/movement.h"
-
 #include "rules_fixture.h"
 #include "turn/awards.h"
 
@@ -172,7 +171,7 @@ TEST(Movement, TheReachDisplayIgnoresHiddenEnemiesButTheMoveDoesNot)
     mine.Speed = 1;
     UnitRec& hidden = PlaceUnit(game, E1, 43, 11, 10);
     ShowReach(*game, P1);
-    EXPECT_EQ(hidden.Under, 50);  // the mark goes under the hidden ship
+    EXPECT_EQ(hidden.Under, 50); // the mark goes under the hidden ship
     EXPECT_EQ(s.MapGrid(9, 9), 50);
     EXPECT_EQ(s.MapGrid(10, 10), P1);
     HideReach(*game, P1);
@@ -237,6 +236,13 @@ TEST(Movement, WhoScansAfterAMove)
     EXPECT_EQ(s.LastMovedUnit, P2);
     EXPECT_EQ(s.Unit(E1).Visible, 1);
     EXPECT_EQ(guard.DestX, 0);
+
+    // Without any order a unit stays where it is and scans.
+    UnitRec& idle = PlaceUnit(game, PlayerBaseId + 3, 43, 30, 30);
+    MoveUnit(*game, PlayerBaseId + 3);
+    EXPECT_EQ(idle.X, 30);
+    EXPECT_EQ(idle.Y, 30);
+    EXPECT_EQ(s.LastMovedUnit, PlayerBaseId + 3);
 }
 
 TEST(Movement, AircraftRememberTheirFieldAndComputerAircraftStrikeWhereTheyArePlaced)

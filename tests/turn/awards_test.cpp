@@ -1,6 +1,5 @@
-#include "turn/awards.h"
-
 #include "support/test_game.h"
+#include "turn/awards.h"
 
 #include <gtest/gtest.h>
 
