@@ -1,0 +1,537 @@
+#include "posters.h"
+
+#include "art/sheets.h"
+#include "draw_util.h"
+#include "emblems.h"
+#include "image_io.h"
+#include "units.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace olvane::artgen
+{
+
+namespace
+{
+
+/// The light of a poster: sky from top to horizon, sea from horizon to bottom, and the sun.
+struct Mood
+{
+    Colour skyTop, skyHorizon, seaNear, seaFar, sun, ink;
+    double sunX, sunY; ///< as fractions of the picture
+};
+
+constexpr Mood Dusk{Hex(0x2a1f4a), Hex(0xf0965a), Hex(0x14243c), Hex(0x6a4a5a), Hex(0xffd890), Hex(0x140e18), 0.7, 0.55};
+constexpr Mood Night{Hex(0x050a18), Hex(0x1c2a4a), Hex(0x060c18), Hex(0x1a2a44), Hex(0xdde6f0), Hex(0x02040a), 0.2, 0.2};
+constexpr Mood Storm{Hex(0x2a3038), Hex(0x6a747c), Hex(0x1a2630), Hex(0x4a5a66), Hex(0xc0c8cc), Hex(0x101418), 0.5, 0.3};
+constexpr Mood Day{Hex(0x3a78c0), Hex(0xbcd8ec), Hex(0x163e6a), Hex(0x5a8ab4), Hex(0xfff6d0), Hex(0x1a2430), 0.8, 0.2};
+constexpr Mood Dawn{Hex(0x3a4a7a), Hex(0xf4c890), Hex(0x1a3050), Hex(0x8a9ab0), Hex(0xfff0c0), Hex(0x1a1a28), 0.3, 0.6};
+constexpr Mood Fire{Hex(0x1a0a08), Hex(0xc8502a), Hex(0x180c0a), Hex(0x6a2a1a), Hex(0xffb060), Hex(0x0a0404), 0.5, 0.6};
+
+void Gradient(cairo_t* cr, double y0, double y1, Colour a, Colour b, double w)
+{
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
+    cairo_rectangle(cr, 0, y0, w, y1 - y0);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+/// Sky, sun glow, clouds and sea with brushed waves: the ground of every poster.
+void Seascape(cairo_t* cr, double w, double h, const Mood& m, double horizon, Noise& n)
+{
+    const double hy = h * horizon;
+    Gradient(cr, 0, hy, m.skyTop, m.skyHorizon, w);
+    Gradient(cr, hy, h, m.seaFar, m.seaNear, w);
+    // Sun glow.
+    const double sx = w * m.sunX, sy = h * m.sunY;
+    cairo_pattern_t* glow = cairo_pattern_create_radial(sx, sy, 0, sx, sy, h * 0.45);
+    cairo_pattern_add_color_stop_rgba(glow, 0, m.sun.r, m.sun.g, m.sun.b, 0.9);
+    cairo_pattern_add_color_stop_rgba(glow, 0.12, m.sun.r, m.sun.g, m.sun.b, 0.5);
+    cairo_pattern_add_color_stop_rgba(glow, 1, m.sun.r, m.sun.g, m.sun.b, 0);
+    cairo_rectangle(cr, 0, 0, w, hy);
+    cairo_set_source(cr, glow);
+    cairo_fill(cr);
+    cairo_pattern_destroy(glow);
+    // Clouds: soft stacked ellipses.
+    for (int i = 0; i < 14; ++i)
+    {
+        const double cx = n.Range(-0.1, 1.1) * w, cy = n.Range(0.05, 0.75) * hy;
+        const double cw = n.Range(0.08, 0.22) * w, ch = cw * n.Range(0.12, 0.25);
+        for (int k = 0; k < 5; ++k)
+        {
+            cairo_save(cr);
+            cairo_translate(cr, cx + n.Range(-0.4, 0.4) * cw, cy + n.Range(-0.5, 0.5) * ch);
+            cairo_scale(cr, cw * n.Range(0.4, 0.7), ch * n.Range(0.6, 1.0));
+            cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
+            cairo_restore(cr);
+            SetColour(cr, Mix(m.skyHorizon, Hex(0xffffff), n.Range(0.0, 0.4)), 0.12);
+            cairo_fill(cr);
+        }
+    }
+    // Sun path on the water.
+    for (int i = 0; i < 60; ++i)
+    {
+        const double y = hy + n.Range(0, h - hy) * n.Unit();
+        const double spread = (y - hy) / (h - hy) * w * 0.18 + 10;
+        const double x = sx + n.Range(-spread, spread);
+        SetColour(cr, m.sun, 0.25);
+        cairo_rectangle(cr, x, y, n.Range(8, 30), 1.5);
+        cairo_fill(cr);
+    }
+    // Brushed waves, larger towards the viewer.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    const int strokes = static_cast<int>(w * h / 900);
+    for (int i = 0; i < strokes; ++i)
+    {
+        const double t = n.Unit();
+        const double y = hy + (h - hy) * t * t;
+        const double x = n.Range(0, w);
+        const double len = 6 + 60 * t * n.Unit();
+        const bool light = n.Unit() < 0.45;
+        SetColour(cr, light ? Mix(m.seaFar, Hex(0xffffff), 0.25) : Mix(m.seaNear, Hex(0x000000), 0.3),
+                  0.18 + 0.2 * t);
+        cairo_set_line_width(cr, 1 + 3 * t);
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x + len * 0.3, y - 2 * t - 1, x + len * 0.7, y - 2 * t - 1, x + len, y);
+        cairo_stroke(cr);
+    }
+    // Canvas grain: a painterly touch over everything.
+    for (int i = 0; i < strokes / 3; ++i)
+    {
+        const double x = n.Range(0, w), y = n.Range(0, h);
+        SetColour(cr, n.Unit() < 0.5 ? Hex(0xffffff) : Hex(0x000000), 0.04);
+        cairo_set_line_width(cr, n.Range(2, 6));
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + n.Range(-20, 20), y + n.Range(-6, 6));
+        cairo_stroke(cr);
+    }
+}
+
+/// A ship's side view in one colour, keel on `baseline`.
+void Silhouette(cairo_t* cr, int shipClass, double x, double baseline, double length, Colour c, bool flip = false)
+{
+    const double height = length / 3;
+    cairo_push_group(cr);
+    cairo_translate(cr, x, baseline - height * 0.82);
+    if (flip)
+    {
+        cairo_translate(cr, length, 0);
+        cairo_scale(cr, -1, 1);
+    }
+    DrawSideView(cr, DesignForClass(shipClass), length, height, false);
+    cairo_pattern_t* shape = cairo_pop_group(cr);
+    SetColour(cr, c);
+    cairo_mask(cr, shape);
+    cairo_pattern_destroy(shape);
+    // A bow wave and a wake on the water line.
+    SetColour(cr, Hex(0xffffff), 0.35);
+    cairo_rectangle(cr, x, baseline - 1, length, 2.5);
+    cairo_fill(cr);
+}
+
+void Aircraft(cairo_t* cr, int shipClass, double x, double y, double span, double angle, Colour c)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_scale(cr, span / 40.0, span / 40.0);
+    cairo_translate(cr, -21, -21);
+    cairo_push_group(cr);
+    DrawUnit(cr, DesignForClass(shipClass), Side::Player, 0);
+    cairo_pattern_t* shape = cairo_pop_group(cr);
+    SetColour(cr, c);
+    cairo_mask(cr, shape);
+    cairo_pattern_destroy(shape);
+    cairo_restore(cr);
+}
+
+void Fleet(cairo_t* cr, double w, double h, double horizon, const Mood& m, Noise& n, int ships, double scale)
+{
+    const std::array<int, 8> classes{63, 56, 43, 73, 53, 40, 66, 30};
+    for (int i = 0; i < ships; ++i)
+    {
+        const int c = classes[static_cast<std::size_t>(n.Next() % classes.size())];
+        const double depth = n.Range(0.0, 1.0);
+        const double base = h * horizon + depth * h * 0.12 * scale;
+        const double len = w * scale * (0.1 + 0.12 * depth) * (DesignForClass(c).length > 50 ? 1.4 : 0.8);
+        Silhouette(cr, c, n.Range(-0.05, 0.95) * w, base, len, Mix(m.ink, m.skyHorizon, 0.35 * (1 - depth)));
+    }
+}
+
+void Searchlights(cairo_t* cr, double w, double h, Noise& n)
+{
+    for (int i = 0; i < 4; ++i)
+    {
+        const double x = n.Range(0.1, 0.9) * w;
+        const double a = n.Range(-0.5, 0.5);
+        cairo_move_to(cr, x, h * 0.62);
+        cairo_line_to(cr, x + std::sin(a - 0.04) * h, h * 0.62 - std::cos(a - 0.04) * h);
+        cairo_line_to(cr, x + std::sin(a + 0.04) * h, h * 0.62 - std::cos(a + 0.04) * h);
+        cairo_close_path(cr);
+        cairo_pattern_t* p = cairo_pattern_create_linear(x, h * 0.62, x + std::sin(a) * h, h * 0.62 - std::cos(a) * h);
+        cairo_pattern_add_color_stop_rgba(p, 0, 0.95, 0.95, 0.85, 0.35);
+        cairo_pattern_add_color_stop_rgba(p, 1, 0.95, 0.95, 0.85, 0);
+        cairo_set_source(cr, p);
+        cairo_fill(cr);
+        cairo_pattern_destroy(p);
+    }
+}
+
+void Smoke(cairo_t* cr, double x, double y, double size, Noise& n, Colour c)
+{
+    for (int i = 0; i < 18; ++i)
+    {
+        const double t = i / 18.0;
+        cairo_arc(cr, x + t * size * 1.5 + n.Range(-size, size) * 0.2, y - t * size * 2.5, size * (0.3 + t * 0.5), 0,
+                  2 * Pi);
+        SetColour(cr, c, 0.25);
+        cairo_fill(cr);
+    }
+}
+
+void Flames(cairo_t* cr, double x, double y, double size, Noise& n)
+{
+    for (int i = 0; i < 12; ++i)
+    {
+        const double fx = x + n.Range(-size, size) * 0.6, fy = y - n.Range(0, size);
+        cairo_arc(cr, fx, fy, size * n.Range(0.1, 0.3), 0, 2 * Pi);
+        SetColour(cr, i % 2 ? Hex(0xffb040) : Hex(0xff5a20), 0.55);
+        cairo_fill(cr);
+    }
+}
+
+void WavingFlag(cairo_t* cr, int nation, double x, double y, double w, double h)
+{
+    // The flag drawn flat, then laid on a gentle wave by slicing it into strips.
+    Canvas flat(static_cast<int>(w), static_cast<int>(h));
+    DrawFlag(flat.Cr(), nation, w, h);
+    cairo_surface_flush(flat.Surface());
+    const int strips = 24;
+    for (int i = 0; i < strips; ++i)
+    {
+        const double sx = w * i / strips;
+        const double dy = std::sin(i * 0.45) * h * 0.06;
+        cairo_save(cr);
+        cairo_rectangle(cr, x + sx, y + dy, w / strips + 1, h);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, flat.Surface(), x, y + dy);
+        cairo_paint(cr);
+        const double shade = 0.15 * std::cos(i * 0.45);
+        SetColour(cr, shade > 0 ? Hex(0xffffff) : Hex(0x000000), std::abs(shade));
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    SetColour(cr, Hex(0x3a2a1a));
+    cairo_rectangle(cr, x - 5, y - 6, 4, h * 2.6);
+    cairo_fill(cr);
+}
+
+void ChartTable(cairo_t* cr, double w, double h, Noise& n)
+{
+    // A sea chart on a wooden table: paper, grid, coasts, course lines and a compass rose.
+    Gradient(cr, 0, h, Hex(0x4a2e1a), Hex(0x2a1a0e), w);
+    for (int i = 0; i < 300; ++i)
+    {
+        SetColour(cr, Hex(0x6a4428), 0.15);
+        cairo_set_line_width(cr, n.Range(1, 3));
+        const double y = n.Range(0, h);
+        cairo_move_to(cr, 0, y);
+        cairo_curve_to(cr, w * 0.3, y + n.Range(-8, 8), w * 0.6, y + n.Range(-8, 8), w, y);
+        cairo_stroke(cr);
+    }
+    const double px = w * 0.06, py = h * 0.08, pw = w * 0.88, ph = h * 0.84;
+    cairo_rectangle(cr, px, py, pw, ph);
+    SetColour(cr, Hex(0xe8dcbc));
+    cairo_fill(cr);
+    SetColour(cr, Hex(0x9ab4c8), 0.6);
+    cairo_set_line_width(cr, 1.0);
+    for (double x = px; x < px + pw; x += 40)
+    {
+        cairo_move_to(cr, x, py);
+        cairo_line_to(cr, x, py + ph);
+    }
+    for (double y = py; y < py + ph; y += 40)
+    {
+        cairo_move_to(cr, px, y);
+        cairo_line_to(cr, px + pw, y);
+    }
+    cairo_stroke(cr);
+    for (int i = 0; i < 5; ++i)
+    {
+        const double cx = px + n.Range(0.1, 0.9) * pw, cy = py + n.Range(0.1, 0.9) * ph, r = n.Range(20, 60);
+        cairo_new_path(cr);
+        for (int k = 0; k < 16; ++k)
+        {
+            const double a = k * 2 * Pi / 16;
+            const double rr = r * n.Range(0.6, 1.2);
+            cairo_line_to(cr, cx + std::cos(a) * rr, cy + std::sin(a) * rr * 0.7);
+        }
+        cairo_close_path(cr);
+        FillStroke(cr, Hex(0xc8b47a), Hex(0x5a4a2a), 1.2);
+    }
+    SetColour(cr, Hex(0xb02a2a), 0.8);
+    cairo_set_line_width(cr, 2.0);
+    const double dash[] = {10, 6};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_move_to(cr, px + pw * 0.1, py + ph * 0.8);
+    cairo_line_to(cr, px + pw * 0.45, py + ph * 0.5);
+    cairo_line_to(cr, px + pw * 0.8, py + ph * 0.3);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    const double rx = px + pw * 0.82, ry = py + ph * 0.75, rr = ph * 0.14;
+    for (int k = 0; k < 8; ++k)
+    {
+        const double a = k * Pi / 4;
+        const double len = k % 2 ? rr * 0.55 : rr;
+        cairo_move_to(cr, rx + std::cos(a) * len, ry + std::sin(a) * len);
+        cairo_line_to(cr, rx + std::cos(a + Pi / 2) * rr * 0.12, ry + std::sin(a + Pi / 2) * rr * 0.12);
+        cairo_line_to(cr, rx, ry);
+        cairo_close_path(cr);
+        SetColour(cr, k % 2 ? Hex(0x4a5a6a) : Hex(0x1a2a4a));
+        cairo_fill(cr);
+    }
+    cairo_arc(cr, rx, ry, rr * 1.05, 0, 2 * Pi);
+    SetColour(cr, Hex(0x1a2a4a));
+    cairo_stroke(cr);
+}
+
+void Blueprint(cairo_t* cr, double w, double h, Noise& n)
+{
+    Gradient(cr, 0, h, Hex(0x1a4a8a), Hex(0x0e2e5a), w);
+    SetColour(cr, Hex(0xffffff), 0.12);
+    cairo_set_line_width(cr, 1.0);
+    for (double x = 0; x < w; x += 20)
+    {
+        cairo_move_to(cr, x + 0.5, 0);
+        cairo_line_to(cr, x + 0.5, h);
+    }
+    for (double y = 0; y < h; y += 20)
+    {
+        cairo_move_to(cr, 0, y + 0.5);
+        cairo_line_to(cr, w, y + 0.5);
+    }
+    cairo_stroke(cr);
+    const std::array<int, 3> ships{63, 73, 43};
+    for (std::size_t i = 0; i < ships.size(); ++i)
+    {
+        Silhouette(cr, ships[i], w * 0.08, h * (0.3 + 0.28 * i), w * 0.55, Hex(0xcfe4ff));
+    }
+    SetColour(cr, Hex(0xcfe4ff), 0.6);
+    for (int i = 0; i < 12; ++i)
+    {
+        const double y = n.Range(0.1, 0.9) * h;
+        cairo_move_to(cr, w * 0.66, y);
+        cairo_line_to(cr, w * 0.95, y);
+    }
+    cairo_stroke(cr);
+}
+
+void Paint(cairo_t* cr, const art::Picture& p)
+{
+    const double w = p.width, h = p.height;
+    Noise n(static_cast<std::uint32_t>(static_cast<int>(p.scene) * 1009 + p.nation * 37 + p.width));
+    const Colour ink = Hex(0x10141c);
+    switch (p.scene)
+    {
+        case art::Scene::Menu:
+            Seascape(cr, w, h, Dusk, 0.62, n);
+            Fleet(cr, w, h, 0.62, Dusk, n, 6, 1.0);
+            for (int i = 0; i < 5; ++i)
+            {
+                Aircraft(cr, 86, w * (0.15 + i * 0.06), h * (0.18 + (i % 2) * 0.05), w * 0.03, -0.05, Dusk.ink);
+            }
+            break;
+        case art::Scene::Opening:
+            Seascape(cr, w, h, Night, 0.62, n);
+            Searchlights(cr, w, h, n);
+            Silhouette(cr, 66, w * 0.25, h * 0.7, w * 0.5, Night.ink);
+            break;
+        case art::Scene::Curtain:
+        case art::Scene::Message:
+            Seascape(cr, w, h, Storm, 0.5, n);
+            Fleet(cr, w, h, 0.5, Storm, n, 3, 0.7);
+            break;
+        case art::Scene::Headquarters:
+            ChartTable(cr, w, h, n);
+            break;
+        case art::Scene::Difficulty:
+            Seascape(cr, w, h, Dawn, 0.35, n);
+            SetColour(cr, Hex(0x0a1428), 0.35);
+            cairo_paint(cr);
+            break;
+        case art::Scene::Selection:
+            Seascape(cr, w, h, Storm, 0.58, n);
+            for (int i = 0; i < 6; ++i)
+            {
+                Silhouette(cr, i % 3 == 2 ? 30 : 3, w * (0.05 + i * 0.15), h * (0.62 + (i % 2) * 0.04), w * 0.12,
+                           Mix(Storm.ink, Storm.skyHorizon, 0.25));
+            }
+            break;
+        case art::Scene::Campaign:
+            Seascape(cr, w, h, Dawn, 0.6, n);
+            Fleet(cr, w, h, 0.6, Dawn, n, 7, 1.0);
+            break;
+        case art::Scene::Nation:
+            Seascape(cr, w, h, p.nation % 2 ? Day : Dawn, 0.66, n);
+            WavingFlag(cr, p.nation, w * 0.08, h * 0.1, w * 0.36, w * 0.24);
+            Silhouette(cr, p.nation % 3 == 0 ? 73 : 63, w * 0.45, h * 0.74, w * 0.5, ink);
+            break;
+        case art::Scene::Victory:
+            Seascape(cr, w, h, Day, 0.64, n);
+            if (p.nation > 0)
+            {
+                WavingFlag(cr, p.nation, w * 0.58, h * 0.08, w * 0.34, w * 0.22);
+            }
+            Fleet(cr, w, h, 0.64, Day, n, 5, 0.9);
+            for (int i = 0; i < 7; ++i)
+            {
+                Aircraft(cr, 80, w * (0.1 + i * 0.05), h * (0.2 + (i % 3) * 0.04), w * 0.03, 0, Day.ink);
+            }
+            break;
+        case art::Scene::Defeat:
+        {
+            Seascape(cr, w, h, Fire, 0.6, n);
+            // A ship going down by the stern, bow raised.
+            cairo_save(cr);
+            cairo_translate(cr, w * 0.35, h * 0.66);
+            cairo_rotate(cr, -0.45);
+            Silhouette(cr, 63, 0, 0, w * 0.45, Fire.ink);
+            cairo_restore(cr);
+            Flames(cr, w * 0.45, h * 0.6, h * 0.12, n);
+            Smoke(cr, w * 0.45, h * 0.5, h * 0.12, n, Hex(0x202020));
+            break;
+        }
+        case art::Scene::Finish:
+            Seascape(cr, w, h, Dawn, 0.7, n);
+            for (int i = 0; i < 3; ++i)
+            {
+                // Shipyard cranes over hulls on the slips.
+                const double x = w * (0.15 + i * 0.3);
+                SetColour(cr, Dawn.ink);
+                cairo_set_line_width(cr, 6);
+                cairo_move_to(cr, x, h * 0.72);
+                cairo_line_to(cr, x, h * 0.25);
+                cairo_line_to(cr, x + w * 0.15, h * 0.25);
+                cairo_stroke(cr);
+                Silhouette(cr, 53, x - w * 0.05, h * 0.76, w * 0.25, Mix(Dawn.ink, Dawn.skyHorizon, 0.2));
+            }
+            break;
+        case art::Scene::Technology:
+            Blueprint(cr, w, h, n);
+            break;
+        case art::Scene::MessageAir:
+            Seascape(cr, w, h, Day, 0.8, n);
+            for (int i = 0; i < 9; ++i)
+            {
+                Aircraft(cr, i < 3 ? 87 : 80, w * (0.2 + (i % 3) * 0.22), h * (0.2 + (i / 3) * 0.18),
+                         w * (i < 3 ? 0.12 : 0.06), -0.3, Day.ink);
+            }
+            break;
+        case art::Scene::MessagePort:
+        case art::Scene::MessageHarbour:
+        {
+            const bool burning = p.scene == art::Scene::MessagePort;
+            Seascape(cr, w, h, burning ? Fire : Dusk, 0.55, n);
+            SetColour(cr, burning ? Fire.ink : Dusk.ink);
+            for (int i = 0; i < 8; ++i)
+            {
+                cairo_rectangle(cr, w * (0.05 + i * 0.11), h * (0.55 - n.Range(0.05, 0.15)), w * 0.08, h * 0.2);
+            }
+            cairo_fill(cr);
+            if (burning)
+            {
+                Flames(cr, w * 0.3, h * 0.5, h * 0.1, n);
+                Flames(cr, w * 0.7, h * 0.48, h * 0.08, n);
+                Smoke(cr, w * 0.3, h * 0.4, h * 0.08, n, Hex(0x181818));
+            }
+            Silhouette(cr, 43, w * 0.3, h * 0.72, w * 0.4, burning ? Fire.ink : Dusk.ink);
+            break;
+        }
+        case art::Scene::RankPanel:
+        {
+            Seascape(cr, w, h, p.nation == 1 ? Day : p.nation == 2 ? Dawn : Dusk, 0.6, n);
+            const std::array<int, 3> classes{43, 56, 66};
+            for (int i = 0; i < p.nation; ++i)
+            {
+                Silhouette(cr, classes[static_cast<std::size_t>(p.nation - 1)], w * (0.08 + i * 0.28),
+                           h * (0.7 + i * 0.05), w * 0.45, ink);
+            }
+            break;
+        }
+        case art::Scene::Mission:
+        {
+            const std::array<const Mood*, 6> moods{&Day, &Dawn, &Dusk, &Storm, &Night, &Fire};
+            const Mood& m = *moods[static_cast<std::size_t>(p.nation % 6)];
+            Seascape(cr, w, h, m, n.Range(0.5, 0.68), n);
+            if (m.sunY > 0.5 || p.nation % 2 == 0)
+            {
+                Fleet(cr, w, h, 0.6, m, n, 3 + p.nation % 4, 0.9);
+            }
+            else
+            {
+                Silhouette(cr, p.nation % 3 == 0 ? 73 : 16, w * 0.2, h * 0.72, w * 0.6, m.ink);
+            }
+            if (p.nation % 3 != 1)
+            {
+                for (int i = 0; i < 4; ++i)
+                {
+                    Aircraft(cr, p.nation % 2 ? 83 : 86, w * (0.55 + i * 0.08), h * (0.15 + i * 0.04), w * 0.05, 0.2, m.ink);
+                }
+            }
+            if (&m == &Fire)
+            {
+                Flames(cr, w * 0.5, h * 0.66, h * 0.08, n);
+                Smoke(cr, w * 0.5, h * 0.58, h * 0.1, n, Hex(0x202020));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+bool IsPoster(art::Scene scene)
+{
+    switch (scene)
+    {
+        case art::Scene::Texture:
+        case art::Scene::Mask:
+        case art::Scene::Logo:
+        case art::Scene::Emblem:
+        case art::Scene::Panel:
+            return false;
+        default:
+            return true;
+    }
+}
+
+} // namespace
+
+void WritePosters(const std::filesystem::path& root)
+{
+    for (const art::Picture& p : art::Pictures)
+    {
+        if (!IsPoster(p.scene))
+        {
+            continue;
+        }
+        Canvas canvas(p.width, p.height);
+        Paint(canvas.Cr(), p);
+        const auto path = OutputPath(root, p.file);
+        if (p.format == art::Format::Jpeg)
+        {
+            WriteJpeg(path, canvas, 88);
+        }
+        else
+        {
+            WriteBmp(path, canvas, false);
+        }
+    }
+}
+
+} // namespace olvane::artgen
