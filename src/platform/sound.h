@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/sdl_handles.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string_view>
+
+namespace olvane::platform
+{
+
+/// The wave file a sound code plays: sirens by class, explosions by class + 100, the sinking
+/// (250) and the click (253, 254). Empty for codes without a file.
+std::string_view SoundFileForCode(int code);
+
+/// How long the caller waits after starting a sound, so a carrier's or a submarine's end is
+/// heard before the game goes on.
+int SoundPauseForCode(int code);
+
+/// Where sounds go. The game's sounds play on one channel: a new one cuts the old one off.
+class SoundOutput
+{
+public:
+    virtual ~SoundOutput() = default;
+
+    /// Starts a wave file and returns at once; false when nothing could be played.
+    virtual bool Play(const std::filesystem::path& file) = 0;
+};
+
+/// SDL2_mixer on one channel. Without an audio device the game is silent, never in error.
+class MixerOutput final : public SoundOutput
+{
+public:
+    MixerOutput();
+    ~MixerOutput() override;
+    MixerOutput(const MixerOutput&) = delete;
+    MixerOutput& operator=(const MixerOutput&) = delete;
+
+    bool Play(const std::filesystem::path& file) override;
+
+    bool HasDevice() const { return open_; }
+
+    /// True while the channel still plays.
+    bool Playing() const;
+
+private:
+    bool open_ = false;
+    std::map<std::filesystem::path, ChunkPtr> chunks_;
+};
+
+/// The game's one sound operation with its master switch (the headquarters' "Sound " box).
+class SoundEffects
+{
+public:
+    using FindFile = std::function<std::optional<std::filesystem::path>(std::string_view relative)>;
+    using Wait = std::function<void(int milliseconds)>;
+
+    /// find resolves a name such as "EFF/SIR10.WAV" under the game folder.
+    SoundEffects(FindFile find, SoundOutput& output, Wait wait);
+
+    bool switchOn = true;
+
+    /// Starts the sound of a code (when the switch is on and its file exists), then keeps the
+    /// code's pause, which happens with the sound off too.
+    void Play(int code);
+
+private:
+    FindFile find_;
+    SoundOutput& output_;
+    Wait wait_;
+};
+
+/// The program-wide sound effects that PlaySoundEffect uses; none installed means silence.
+void InstallSoundEffects(SoundEffects* effects);
+SoundEffects* InstalledSoundEffects();
+
+/// Plays a sound code through the installed sound effects.
+void PlaySoundEffect(int code);
+
+} // namespace olvane::platform
