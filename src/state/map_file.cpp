@@ -86,7 +86,8 @@ bool ParseNumber(std::string_view word, int& value)
 
 /// Reads a map text record by record. A record is one line: its numbers are read in order, numbers
 /// missing at the end of the line read as 0, and whatever follows them on the line is passed over.
-/// Blank lines carry no record; past the end of the text every number reads as 0.
+/// Blank lines carry no record; past the end of the text every number reads as 0. A record whose
+/// first number is 0 is an end mark and reads as all zeros, whatever else stands on its line.
 class MapTextReader
 {
 public:
@@ -105,13 +106,14 @@ public:
     {
         SkipBlankLines();
         recordLine_ = line_;
-        for (int& value : values)
+        std::ranges::fill(values, 0);
+        for (std::size_t i = 0; i < values.size(); ++i)
         {
             SkipBlanks();
-            if (AtLineEnd())
+            // A record that starts with 0 ends its section: the rest of its line is a remark.
+            if (AtLineEnd() || (i > 0 && values[0] == 0))
             {
-                value = 0;
-                continue;
+                break;
             }
             const std::size_t start = pos_;
             while (pos_ < text_.size() && !IsBlank(text_[pos_]) && !IsLineEnd(text_[pos_]))
@@ -119,7 +121,7 @@ public:
                 ++pos_;
             }
             const std::string_view word = text_.substr(start, pos_ - start);
-            if (!ParseNumber(word, value))
+            if (!ParseNumber(word, values[i]))
             {
                 badWord_ = word;
                 return false;
@@ -413,7 +415,8 @@ private:
         {
             if (code > ObjectGroundUsableLast)
             {
-                return Fail("object " + std::to_string(code) + " would write a unit number; ground codes end at " +
+                return Fail("object " + std::to_string(code) +
+                            " would write a unit number; ground codes end at " +
                             std::to_string(ObjectGroundUsableLast));
             }
             state_.MapGrid(x, y) = static_cast<std::uint16_t>((code + GroundCodeOffset) * 100);

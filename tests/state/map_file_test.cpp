@@ -3,7 +3,9 @@
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace olvane
 {
@@ -80,30 +82,25 @@ TEST(MapFile, LinePointsInPairsDrawCoastLines)
                            "1 60 11 30\n1 60 13 35\n" // askew: along the first point's row
                            "1 60 2 2\n"));            // alone: nothing
     ASSERT_TRUE(LoadMapFile(*game, 410));
-    const GameState& s = game.state();
-    for (int y = 20; y <= 24; ++y)
+    std::set<std::pair<int, int>> coast;
+    for (int x = 1; x <= MapSize; ++x)
     {
-        EXPECT_EQ(s.MapGrid(5, y), 37000) << y;
+        for (int y = 1; y <= MapSize; ++y)
+        {
+            if (game.state().MapGrid(x, y) == CodeCoastLine)
+            {
+                coast.insert({x, y});
+            }
+        }
     }
-    EXPECT_NE(s.MapGrid(5, 19), CodeCoastLine);
-    EXPECT_NE(s.MapGrid(5, 25), CodeCoastLine);
-    for (int x = 5; x <= 9; ++x)
+    std::set<std::pair<int, int>> expected;
+    for (int i = 0; i <= 4; ++i)
     {
-        EXPECT_EQ(s.MapGrid(x, 24), 37000) << x;
+        expected.insert({5, 20 + i});
+        expected.insert({5 + i, 24});
     }
-    EXPECT_NE(s.MapGrid(10, 24), CodeCoastLine);
-    for (int y = 6; y <= 10; ++y)
-    {
-        EXPECT_NE(s.MapGrid(20, y), CodeCoastLine) << y;
-    }
-    for (int x = 25; x <= 30; ++x)
-    {
-        EXPECT_NE(s.MapGrid(x, 10), CodeCoastLine) << x;
-    }
-    EXPECT_EQ(s.MapGrid(11, 30), 37000);
-    EXPECT_EQ(s.MapGrid(13, 30), 37000);
-    EXPECT_NE(s.MapGrid(13, 35), CodeCoastLine);
-    EXPECT_NE(s.MapGrid(2, 2), CodeCoastLine);
+    expected.insert({{11, 30}, {12, 30}, {13, 30}});
+    EXPECT_EQ(coast, expected);
 }
 
 TEST(MapFile, MajorPortsOnlyWhereAGoalIsAboutPorts)
@@ -201,6 +198,13 @@ TEST(MapFile, ZoneLinesFillTheComputersZonesAndNamePortZones)
     EXPECT_EQ(s.ZoneExtraCount, 3);
     EXPECT_EQ(s.Port(1).Zone, 5);
     EXPECT_EQ(s.Port(2).Zone, 7);
+
+    // A home zone read last counts its distance from zone 4; zone 26 is never reset.
+    s.AIZone(26).Size = 4;
+    LoadText(game, MapText("", "5 6 10 12 1 7 0 0 0 0 1\n1 3 30 31 5 0 0 0 0 2 0\n"));
+    ASSERT_TRUE(LoadMapFile(*game, 410));
+    EXPECT_EQ(s.ZoneExtraCount, 3);
+    EXPECT_EQ(s.AIZone(26).Size, 4);
 }
 
 TEST(MapFile, PortLabelsUseZoneNamesWhileMarkersLast)
@@ -335,11 +339,11 @@ TEST(MapFile, FaultsStopReadingShowTheMessageOnceAndKeepWhatWasRead)
 TEST(MapFile, ReadsAnyLayoutOfTheSameNumbers)
 {
     // Lower-case names, Windows line ends, a byte-order mark, blank lines, tabs, short lines and
-    // a file that simply stops: all read as the plain file would.
+    // a remark after an end mark: all read as the plain file would.
     test::TestGame game;
     game.dir.Write("game/baze/zem/f410_ost.txt", "\xEF\xBB\xBF"
                                                  "30\t31\r\n\r\n1 3 +10 12 9 9\r\n1 8 5\t5\r\n0\r\n"
-                                                 "\r\n1\r2\r3\r5 6 1 1 0 0 0 0 0 0 1\r\n");
+                                                 "\r\n1\r2\r3\r5 6 1 1 0 0 0 0 0 0 1\r\n0 end of zones\r\n");
     ASSERT_TRUE(LoadMapFile(*game, 410));
     const GameState& s = game.state();
     EXPECT_TRUE(game.presenter.errors.empty());
@@ -350,6 +354,11 @@ TEST(MapFile, ReadsAnyLayoutOfTheSameNumbers)
     EXPECT_EQ(s.AIZone(5).Size, 6);
     EXPECT_EQ(s.ZoneExtraCount, 1);
     EXPECT_EQ(MapFileName(410), "BAZE/ZEM/F410_OST.TXT");
+
+    // A file that stops in the middle of its objects ends there, regularly.
+    auto bare = std::make_unique<GameState>();
+    EXPECT_TRUE(ReadMapText(*bare, "40 40\n1 3 10 12").ok);
+    EXPECT_EQ(bare->PortCount, 1);
 }
 
 TEST(MapFile, NoTextCrashesOrThrows)
