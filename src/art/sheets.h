@@ -460,7 +460,7 @@ constexpr std::array<Picture, 52> Pictures{{
     {"BMP/BRUSH2.BMP", 64, 64, Format::Bmp, Scene::Texture, 0},
     {"BMP/MENI/maska.BMP", 205, 285, Format::Bmp, Scene::Mask, 1},
     {"BMP/MENI/maska2.BMP", 205, 156, Format::Bmp, Scene::Mask, 2},
-    {"BMP/MENI/LOGO.BMP", 420, 90, Format::Bmp, Scene::Logo, 0},
+    {"BMP/MENI/LOGO.BMP", 240, 64, Format::Bmp, Scene::Logo, 0},
     {"BMP/MENI2/ZNAK.BMP", 180, 130, Format::Bmp, Scene::Emblem, 0},
     {"BMP/MENI/backmain1024.BMP", 264, 768, Format::Bmp, Scene::Panel, 1},
     {"BMP/MENI/flip2.bmp", 356, 768, Format::Bmp, Scene::Panel, 2},

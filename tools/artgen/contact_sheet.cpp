@@ -38,7 +38,31 @@ int PerLine(const art::Sheet& sheet)
     {
         n -= n % art::FacingCount;
     }
+    // Wide sheets (the terrain rows) break at a divisor of their row, so columns line up.
+    while (n < sheet.columns && sheet.columns % n != 0)
+    {
+        --n;
+    }
     return std::min(n, sheet.frames);
+}
+
+bool Wanted(std::string_view file, const std::string& only)
+{
+    if (only.empty())
+    {
+        return true;
+    }
+    std::size_t start = 0;
+    while (start <= only.size())
+    {
+        const std::size_t end = std::min(only.find(',', start), only.size());
+        if (end > start && file.find(only.substr(start, end - start)) != std::string_view::npos)
+        {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -52,7 +76,7 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
     int y = Margin;
     for (const art::Sheet* sheet : art::AllSheets)
     {
-        if (!only.empty() && std::string(sheet->file).find(only) == std::string::npos)
+        if (!Wanted(sheet->file, only))
         {
             continue;
         }
@@ -88,6 +112,8 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
         cairo_show_text(cr, title.c_str());
         // Frames are copied pixel by pixel; key pixels show the chart blue underneath.
         Canvas frames(s.frameWidth, s.frameHeight);
+        // Terrain features and reliefs lie on land, everything else on the sea.
+        const std::uint32_t keyShows = &s == &art::TerrainSheet ? 0xffb9b47cu : 0xff1d3f6eu;
         for (int f = 0; f < s.frames; ++f)
         {
             const int fx = Margin + f % p.perLine * (s.frameWidth + Gap);
@@ -100,8 +126,7 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
                 for (int xx = 0; xx < s.frameWidth; ++xx)
                 {
                     const art::Rgb c = p.image.At(s.FrameX(f) + xx, s.FrameY(f) + yy);
-                    data[yy * stride + xx] =
-                        art::IsKey(c) ? 0xff1d3f6eu : (0xff000000u | c.r << 16 | c.g << 8 | c.b);
+                    data[yy * stride + xx] = art::IsKey(c) ? keyShows : (0xff000000u | c.r << 16 | c.g << 8 | c.b);
                 }
             }
             cairo_surface_mark_dirty(frames.Surface());

@@ -510,12 +510,12 @@ void Lettering(cairo_t* cr, const std::string& text, double x, double y, double 
 
 void Logo(cairo_t* cr, const art::Picture& p)
 {
-    Lettering(cr, "OLVANE", 12, 66, 72, Hex(0xfff0b0), Hex(0xc08a28));
+    Lettering(cr, "OLVANE", 6, 46, 50, Hex(0xfff0b0), Hex(0xc08a28));
+    SetColour(cr, Hex(0x101418));
+    cairo_rectangle(cr, 6, p.height - 15, p.width - 12, 13);
+    cairo_fill(cr);
     SetColour(cr, Hex(0xe8eef4));
-    cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 15);
-    cairo_move_to(cr, 16, p.height - 6);
-    cairo_show_text(cr, "NAVAL AND AIR WAR AT SEA  1939 - 1945");
+    CentredText(cr, "WAR AT SEA  1939 - 1945", p.width / 2.0, p.height - 8.5, 10);
 }
 
 void Emblem(cairo_t* cr, const art::Picture& p)

@@ -9,13 +9,13 @@
 namespace olvane::artgen
 {
 
-void GenerateAll(const std::filesystem::path& root)
+void GenerateAll(const std::filesystem::path& root, const std::filesystem::path& preview)
 {
     WriteUnitSheets(root);
     WriteMapSheets(root);
     WriteMarkerSheets(root);
     WriteEmblems(root);
-    WritePosters(root);
+    WritePosters(root, preview);
     WriteSounds(root);
 }
 

@@ -3,6 +3,7 @@
 //   olvane-artgen --out DIR --sheet F.png   also lays every sprite, tile, marker and icon on one PNG
 //   --only TEXT, --zoom N                   (with --sheet) only the sheets whose name contains TEXT,
 //                                           enlarged N times
+//   --preview DIR                           also writes every poster as PNG into DIR, for review
 //   --sheet-only                            do not generate; make the contact sheet of DIR as it is
 
 #include "contact_sheet.h"
@@ -19,13 +20,15 @@ int main(int argc, char** argv)
     std::string sheet;
     std::string only;
     std::string zoom = "1";
+    std::string preview;
     bool generate = true;
     for (int i = 1; i < argc; ++i)
     {
         const std::string arg = argv[i];
-        if ((arg == "--out" || arg == "--sheet" || arg == "--only" || arg == "--zoom") && i + 1 < argc)
+        if ((arg == "--out" || arg == "--sheet" || arg == "--only" || arg == "--zoom" || arg == "--preview") && i + 1 < argc)
         {
-            (arg == "--out" ? out : arg == "--sheet" ? sheet : arg == "--only" ? only : zoom) = argv[++i];
+            (arg == "--out" ? out : arg == "--sheet" ? sheet : arg == "--only" ? only : arg == "--zoom" ? zoom : preview) =
+                argv[++i];
         }
         else if (arg == "--sheet-only")
         {
@@ -46,7 +49,7 @@ int main(int argc, char** argv)
     {
         if (generate)
         {
-            olvane::artgen::GenerateAll(out);
+            olvane::artgen::GenerateAll(out, preview);
         }
         if (!sheet.empty())
         {

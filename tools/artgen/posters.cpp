@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace olvane::artgen
 {
@@ -113,25 +114,27 @@ void Seascape(cairo_t* cr, double w, double h, const Mood& m, double horizon, No
 }
 
 /// A ship's side view in one colour, keel on `baseline`.
-void Silhouette(cairo_t* cr, int shipClass, double x, double baseline, double length, Colour c, bool flip = false)
+void Silhouette(cairo_t* cr, int shipClass, double x, double baseline, double length, Colour c, bool wake = true)
 {
     const double height = length / 3;
     cairo_push_group(cr);
     cairo_translate(cr, x, baseline - height * 0.82);
-    if (flip)
-    {
-        cairo_translate(cr, length, 0);
-        cairo_scale(cr, -1, 1);
-    }
     DrawSideView(cr, DesignForClass(shipClass), length, height, false);
     cairo_pattern_t* shape = cairo_pop_group(cr);
     SetColour(cr, c);
     cairo_mask(cr, shape);
     cairo_pattern_destroy(shape);
-    // A bow wave and a wake on the water line.
-    SetColour(cr, Hex(0xffffff), 0.35);
-    cairo_rectangle(cr, x, baseline - 1, length, 2.5);
-    cairo_fill(cr);
+    if (wake)
+    {
+        // Foam along the water line, thinning out astern.
+        cairo_pattern_t* foam = cairo_pattern_create_linear(x, 0, x + length, 0);
+        cairo_pattern_add_color_stop_rgba(foam, 0, 1, 1, 1, 0.05);
+        cairo_pattern_add_color_stop_rgba(foam, 1, 1, 1, 1, 0.45);
+        cairo_rectangle(cr, x - length * 0.1, baseline - 1, length * 1.05, 2.5);
+        cairo_set_source(cr, foam);
+        cairo_fill(cr);
+        cairo_pattern_destroy(foam);
+    }
 }
 
 void Aircraft(cairo_t* cr, int shipClass, double x, double y, double span, double angle, Colour c)
@@ -152,14 +155,27 @@ void Aircraft(cairo_t* cr, int shipClass, double x, double y, double span, doubl
 
 void Fleet(cairo_t* cr, double w, double h, double horizon, const Mood& m, Noise& n, int ships, double scale)
 {
+    // Ships take evenly spread stations, the far ones first so the near ones overlap them.
     const std::array<int, 8> classes{63, 56, 43, 73, 53, 40, 66, 30};
+    const double slot = w / ships;
+    std::vector<int> stations(static_cast<std::size_t>(ships));
+    for (int i = 0; i < ships; ++i)
+    {
+        stations[static_cast<std::size_t>(i)] = i;
+    }
+    for (int i = ships - 1; i > 0; --i)
+    {
+        std::swap(stations[static_cast<std::size_t>(i)], stations[n.Next() % static_cast<std::uint32_t>(i + 1)]);
+    }
     for (int i = 0; i < ships; ++i)
     {
         const int c = classes[static_cast<std::size_t>(n.Next() % classes.size())];
-        const double depth = n.Range(0.0, 1.0);
-        const double base = h * horizon + depth * h * 0.12 * scale;
-        const double len = w * scale * (0.1 + 0.12 * depth) * (DesignForClass(c).length > 50 ? 1.4 : 0.8);
-        Silhouette(cr, c, n.Range(-0.05, 0.95) * w, base, len, Mix(m.ink, m.skyHorizon, 0.35 * (1 - depth)));
+        const double depth = (i + n.Unit()) / ships;
+        const double base = h * horizon + depth * h * 0.1 * scale;
+        const double len = std::min(slot * 1.3, w * scale * (0.08 + 0.1 * depth) * (DesignForClass(c).length > 50 ? 1.4 : 0.8));
+        const int station = stations[static_cast<std::size_t>(i)];
+        Silhouette(cr, c, station * slot + n.Range(0, slot - len * 0.6), base, len,
+                   Mix(m.ink, m.skyHorizon, 0.4 * (1 - depth)));
     }
 }
 
@@ -205,30 +221,29 @@ void Flames(cairo_t* cr, double x, double y, double size, Noise& n)
     }
 }
 
-void WavingFlag(cairo_t* cr, int nation, double x, double y, double w, double h)
+void WavingFlag(cairo_t* cr, int nation, double x, double y, double w, double h, double poleFoot)
 {
-    // The flag drawn flat, then laid on a gentle wave by slicing it into strips.
+    // The flag drawn flat, then laid on a gentle wave in narrow strips with light and shade.
     Canvas flat(static_cast<int>(w), static_cast<int>(h));
     DrawFlag(flat.Cr(), nation, w, h);
     cairo_surface_flush(flat.Surface());
-    const int strips = 24;
-    for (int i = 0; i < strips; ++i)
+    SetColour(cr, Hex(0x3a2a1a));
+    cairo_rectangle(cr, x - 5, y - 8, 4, poleFoot - y + 8);
+    cairo_fill(cr);
+    for (double sx = 0; sx < w; sx += 2)
     {
-        const double sx = w * i / strips;
-        const double dy = std::sin(i * 0.45) * h * 0.06;
+        const double phase = sx / w * 2.4 * Pi;
+        const double dy = std::sin(phase) * h * 0.06 * (sx / w + 0.2);
         cairo_save(cr);
-        cairo_rectangle(cr, x + sx, y + dy, w / strips + 1, h);
+        cairo_rectangle(cr, x + sx, y + dy, 2.2, h);
         cairo_clip(cr);
         cairo_set_source_surface(cr, flat.Surface(), x, y + dy);
         cairo_paint(cr);
-        const double shade = 0.15 * std::cos(i * 0.45);
+        const double shade = 0.18 * std::cos(phase);
         SetColour(cr, shade > 0 ? Hex(0xffffff) : Hex(0x000000), std::abs(shade));
         cairo_paint(cr);
         cairo_restore(cr);
     }
-    SetColour(cr, Hex(0x3a2a1a));
-    cairo_rectangle(cr, x - 5, y - 6, 4, h * 2.6);
-    cairo_fill(cr);
 }
 
 void ChartTable(cairo_t* cr, double w, double h, Noise& n)
@@ -378,14 +393,14 @@ void Paint(cairo_t* cr, const art::Picture& p)
             break;
         case art::Scene::Nation:
             Seascape(cr, w, h, p.nation % 2 ? Day : Dawn, 0.66, n);
-            WavingFlag(cr, p.nation, w * 0.08, h * 0.1, w * 0.36, w * 0.24);
+            WavingFlag(cr, p.nation, w * 0.08, h * 0.1, w * 0.36, w * 0.24, h);
             Silhouette(cr, p.nation % 3 == 0 ? 73 : 63, w * 0.45, h * 0.74, w * 0.5, ink);
             break;
         case art::Scene::Victory:
             Seascape(cr, w, h, Day, 0.64, n);
             if (p.nation > 0)
             {
-                WavingFlag(cr, p.nation, w * 0.58, h * 0.08, w * 0.34, w * 0.22);
+                WavingFlag(cr, p.nation, w * 0.58, h * 0.08, w * 0.34, w * 0.22, h);
             }
             Fleet(cr, w, h, 0.64, Day, n, 5, 0.9);
             for (int i = 0; i < 7; ++i)
@@ -396,14 +411,19 @@ void Paint(cairo_t* cr, const art::Picture& p)
         case art::Scene::Defeat:
         {
             Seascape(cr, w, h, Fire, 0.6, n);
-            // A ship going down by the stern, bow raised.
+            // A ship going down by the stern: only the raised bow stands above the water.
             cairo_save(cr);
-            cairo_translate(cr, w * 0.35, h * 0.66);
-            cairo_rotate(cr, -0.45);
-            Silhouette(cr, 63, 0, 0, w * 0.45, Fire.ink);
+            cairo_rectangle(cr, 0, 0, w, h * 0.665);
+            cairo_clip(cr);
+            cairo_translate(cr, w * 0.3, h * 0.76);
+            cairo_rotate(cr, -0.42);
+            Silhouette(cr, 63, 0, 0, w * 0.5, Fire.ink, false);
             cairo_restore(cr);
-            Flames(cr, w * 0.45, h * 0.6, h * 0.12, n);
-            Smoke(cr, w * 0.45, h * 0.5, h * 0.12, n, Hex(0x202020));
+            SetColour(cr, Hex(0xffffff), 0.3);
+            cairo_rectangle(cr, w * 0.4, h * 0.66, w * 0.2, 3);
+            cairo_fill(cr);
+            Flames(cr, w * 0.47, h * 0.64, h * 0.1, n);
+            Smoke(cr, w * 0.47, h * 0.56, h * 0.12, n, Hex(0x202020));
             break;
         }
         case art::Scene::Finish:
@@ -512,7 +532,7 @@ bool IsPoster(art::Scene scene)
 
 } // namespace
 
-void WritePosters(const std::filesystem::path& root)
+void WritePosters(const std::filesystem::path& root, const std::filesystem::path& preview)
 {
     for (const art::Picture& p : art::Pictures)
     {
@@ -530,6 +550,12 @@ void WritePosters(const std::filesystem::path& root)
         else
         {
             WriteBmp(path, canvas, false);
+        }
+        if (!preview.empty())
+        {
+            std::filesystem::create_directories(preview);
+            const auto png = preview / (path.filename().stem().string() + ".png");
+            cairo_surface_write_to_png(canvas.Surface(), png.string().c_str());
         }
     }
 }
