@@ -1,0 +1,60 @@
+#pragma once
+
+#include "state/game.h"
+#include "state/records.h"
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace olvane
+{
+
+/// One fault of a game folder: the file it is in, the record or line within it, and what is
+/// wrong, in words a scenario author can act on.
+struct ValidationProblem
+{
+    std::string file;
+    std::string where;
+    std::string what;
+
+    bool operator==(const ValidationProblem&) const = default;
+};
+
+/// Collects the faults found while a game folder is checked.
+class ValidationReport
+{
+public:
+    void Add(std::string file, std::string where, std::string what);
+
+    const std::vector<ValidationProblem>& Problems() const { return problems_; }
+
+private:
+    std::vector<ValidationProblem> problems_;
+};
+
+/// A check that starts one scenario the way the briefing does and looks at the game it made.
+/// `game` holds the loaded scenario; the check reports through `report` under `where`.
+using ScenarioStartCheck =
+    std::function<void(Game& game, const ScenarioRec& scenario, const std::string& where, ValidationReport& report)>;
+
+struct ValidateOptions
+{
+    /// Runs for every scenario whose data checks passed; empty: scenarios are not started.
+    ScenarioStartCheck startCheck;
+};
+
+/// Checks a game folder: every scenario record, the map each scenario names, both sides'
+/// forces, goals against maps and forces, the name lists of every class a nation fields,
+/// campaign steps, rank files, the difficulty pictures, side texts and the help page. Never
+/// throws on a broken folder: every fault becomes a problem in the list.
+std::vector<ValidationProblem> ValidateGameFolder(const std::filesystem::path& base,
+                                                  const ValidateOptions& options = {});
+
+/// `olvane-tool validate --base DIR`: prints every problem, one a line, and a summary; returns
+/// 0 when the folder is sound and 1 when it holds any problem.
+int RunValidate(const std::filesystem::path& base, std::ostream& out);
+
+} // namespace olvane
