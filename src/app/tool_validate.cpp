@@ -749,10 +749,19 @@ private:
             }
             for (int k : wanted)
             {
-                const std::size_t n = ReadNameList(*text, k).size();
+                const std::vector<std::string> list = ReadNameList(*text, k);
+                const std::size_t n = list.size();
+                const auto blank = std::count_if(list.begin(), list.end(), [](const std::string& name) {
+                    return name.find_first_not_of(' ') == std::string::npos;
+                });
                 if (n != 10 && n != 15 && n != 20)
                 {
                     Problem(file, "list " + std::to_string(k), "holds " + std::to_string(n) + " names, not 10, 15 or 20");
+                }
+                else if (blank != 0)
+                {
+                    Problem(file, "list " + std::to_string(k), "has " + std::to_string(blank) +
+                                                                   " empty names: a name line is missing or short");
                 }
             }
         }

@@ -1,0 +1,182 @@
+// olvane-tool validate on copies of the generated game folder with faults planted in them.
+
+#include "app/tool_validate.h"
+#include "state/data_files.h"
+#include "state/scenario.h"
+#include "state/scenario_record.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace olvane
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+
+/// A copy of the generated data files (not the pictures and sounds) in a temporary folder.
+class BrokenFolder
+{
+public:
+    BrokenFolder()
+    {
+        for (const char* part : {"BAZE", "help2"})
+        {
+            fs::copy(fs::path(OLVANE_GAME_DIR) / part, dir.Path() / part, fs::copy_options::recursive);
+        }
+    }
+
+    fs::path Path(const std::string& relative) const { return dir.Path() / relative; }
+
+    std::string Read(const std::string& relative) const { return ReadWholeFile(Path(relative)).value_or(""); }
+
+    void Write(const std::string& relative, const std::string& bytes) const { dir.Write(relative, bytes); }
+
+    /// Changes one record of the scenario file and writes it back.
+    template <typename Change> void EditScenario(const std::string& title, Change change) const
+    {
+        std::string bytes = Read("BAZE/SCEN/SCENARIO2.FLS");
+        for (std::size_t at = 0; at + ScenarioRecordSize <= bytes.size(); at += ScenarioRecordSize)
+        {
+            std::array<std::uint8_t, ScenarioRecordSize> record{};
+            std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), ScenarioRecordSize, record.begin());
+            ScenarioRec rec = DecodeScenario(record);
+            if (rec.Title.Str() == title)
+            {
+                change(rec);
+                const ScenarioBytes encoded = EncodeScenario(rec);
+                std::copy(encoded.begin(), encoded.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+        }
+        Write("BAZE/SCEN/SCENARIO2.FLS", bytes);
+    }
+
+    std::vector<ValidationProblem> Validate() const { return ValidateGameFolder(dir.Path()); }
+
+    test::TempDir dir;
+};
+
+/// True when some problem lies in `file` and says `words`.
+bool Reports(const std::vector<ValidationProblem>& problems, const std::string& file, const std::string& words)
+{
+    return std::any_of(problems.begin(), problems.end(), [&](const ValidationProblem& p) {
+        return p.file.find(file) != std::string::npos && (p.where + " " + p.what).find(words) != std::string::npos;
+    });
+}
+
+std::string Listing(const std::vector<ValidationProblem>& problems)
+{
+    std::string text;
+    for (const ValidationProblem& p : problems)
+    {
+        text += p.file + ": " + p.where + ": " + p.what + "\n";
+    }
+    return text;
+}
+
+TEST(Validate, FindsBrokenMaps)
+{
+    BrokenFolder missing;
+    fs::remove(missing.Path("BAZE/ZEM/F550_OST.TXT"));
+    auto problems = missing.Validate();
+    EXPECT_TRUE(Reports(problems, "F550_OST.TXT", "FATAL ERROR LOADING FILE")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "CORAL SEA")) << Listing(problems);
+
+    // A port beyond the map's edge stops the loader at that line.
+    BrokenFolder outside;
+    std::string map = outside.Read("BAZE/ZEM/F410_OST.TXT");
+    map.insert(map.find('\n') + 1, "1 3 250 7\n");
+    outside.Write("BAZE/ZEM/F410_OST.TXT", map);
+    problems = outside.Validate();
+    EXPECT_TRUE(Reports(problems, "F410_OST.TXT", "line 2")) << Listing(problems);
+
+    // A port in open water is no harbour, and a zone list without its home zones strands fleets.
+    BrokenFolder adrift;
+    map = adrift.Read("BAZE/ZEM/F401_OST.TXT");
+    map.insert(map.find('\n') + 1, "1 3 30 60\n");
+    const auto homes = map.find("\n1 ", map.find("0 0 0 0\n"));
+    map.replace(homes + 1, 1, "9");
+    adrift.Write("BAZE/ZEM/F401_OST.TXT", map);
+    problems = adrift.Validate();
+    EXPECT_TRUE(Reports(problems, "F401_OST.TXT", "on the coast")) << Listing(problems);
+}
+
+TEST(Validate, FindsFaultsInForcesAndGoals)
+{
+    BrokenFolder folder;
+    std::string forces = folder.Read("BAZE/TAKT.TXT");
+    // Drop the computer's forces of LAMANSH (filed under 26) and swell a group of WOLF PACK's.
+    const auto key = forces.find("\n26\n");
+    ASSERT_NE(key, std::string::npos);
+    forces.replace(key + 1, 2, "27");
+    const auto wolf = forces.find("\n175\n0 ");
+    ASSERT_NE(wolf, std::string::npos);
+    forces.replace(wolf + 7, 4, "13 7");
+    folder.Write("BAZE/TAKT.TXT", forces);
+    folder.EditScenario("CORAL SEA", [](ScenarioRec& rec) { rec.SideSettings[0][5] = 66; });
+    folder.EditScenario("CORVETTES", [](ScenarioRec& rec) { rec.SideSettings[0][7] = 24; });
+    folder.EditScenario("DEVIL ISLAND", [](ScenarioRec& rec) { rec.SideSettings[0][1] = 30; });
+    folder.EditScenario("KRIEGSMARINE", [](ScenarioRec& rec) { rec.CampaignSteps[3] = 511; });
+
+    const auto problems = folder.Validate();
+    EXPECT_TRUE(Reports(problems, "TAKT.TXT", "LAMANSH\") the computer has no forces")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "TAKT.TXT", "group 1 has 7 units")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "goal 3 asks to sink")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "goal 4 names port 24")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "DEVIL ISLAND\") goal turns")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "step 4 names scenario 511")) << Listing(problems);
+
+    std::ostringstream out;
+    EXPECT_EQ(RunValidate(folder.dir.Path(), out), 1);
+    EXPECT_NE(out.str().find("problems in"), std::string::npos);
+}
+
+TEST(Validate, FindsShortNameListsAndMissingFiles)
+{
+    BrokenFolder folder;
+    std::string names = folder.Read("BAZE/IME/F30_NITA.TXT");
+    const auto list = names.find("  43 ");
+    ASSERT_NE(list, std::string::npos);
+    names.erase(names.find('\n', list) + 1, names.find('\n', names.find('\n', list) + 1) - names.find('\n', list));
+    folder.Write("BAZE/IME/F30_NITA.TXT", names);
+    fs::remove(folder.Path("BAZE/RANK/5RANK.TXT"));
+    fs::remove(folder.Path("help2/help.htm"));
+    fs::remove(folder.Path("BAZE/TXT/GB.TXT"));
+
+    const auto problems = folder.Validate();
+    EXPECT_TRUE(Reports(problems, "F30_NITA.TXT", "list 43")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "5RANK.TXT", "missing")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "help.htm", "missing")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "GB.TXT", "ROYAL NAVY")) << Listing(problems);
+}
+
+TEST(Validate, NeverCrashesOnGarbage)
+{
+    BrokenFolder folder;
+    std::string noise;
+    for (int i = 0; i < 5000; ++i)
+    {
+        noise += static_cast<char>((i * 7919 + 13) % 256);
+    }
+    folder.Write("BAZE/SCEN/SCENARIO2.FLS", noise);
+    folder.Write("BAZE/TAKT.TXT", noise);
+    for (const auto& entry : fs::directory_iterator(folder.Path("BAZE/ZEM")))
+    {
+        folder.Write("BAZE/ZEM/" + entry.path().filename().string(), noise.substr(0, 700));
+    }
+    folder.Write("BAZE/LEVEL.TXT", noise.substr(100, 300));
+    const auto problems = folder.Validate();
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "damaged record")) << Listing(problems);
+    EXPECT_FALSE(problems.empty());
+
+    test::TempDir empty;
+    EXPECT_TRUE(Reports(ValidateGameFolder(empty.Path()), "SCENARIO2.FLS", "missing"));
+    EXPECT_TRUE(Reports(ValidateGameFolder(empty.Path() / "nowhere"), "nowhere", "not a folder"));
+}
+
+} // namespace
+} // namespace olvane
