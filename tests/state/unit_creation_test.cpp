@@ -106,20 +106,6 @@ TEST(UnitCreation, TakesClassValuesAndThePlayersTechnology)
     EXPECT_THROW(CreateUnit(*game, 60150, 43, 0), RangeError) << "a second cell is no slot";
 }
 
-TEST(UnitCreation, AircraftAndShoreGunsWaitForDeployment)
-{
-    TestGame game;
-    GameState& state = game.state();
-    state.PlayerNation = NationUnitedStates;
-    SetHomeZone(state, 1, 1, 0, 10, 20);
-    CreateUnit(*game, 60001, 80, 0);
-    CreateUnit(*game, 60002, 100, 0);
-    EXPECT_EQ(state.Unit(60001).X, 0);
-    EXPECT_EQ(state.Unit(60002).X, 0);
-    CreateUnit(*game, 60003, 43, 0);
-    EXPECT_EQ(state.Unit(60003).X, 10);
-}
-
 TEST(UnitCreation, ShipsBerthAtTheHomeBaseFacingEast)
 {
     TestGame game;
@@ -127,6 +113,12 @@ TEST(UnitCreation, ShipsBerthAtTheHomeBaseFacingEast)
     state.PlayerNation = NationUnitedStates;
     SetHomeZone(state, 1, 1, 0, 10, 20);
     state.MapGrid(10, 20) = CodePlayerPort;
+
+    // Aircraft and shore guns wait for their deployment.
+    CreateUnit(*game, 60020, 80, 0);
+    CreateUnit(*game, 60021, 100, 0);
+    EXPECT_EQ(state.Unit(60020).X, 0);
+    EXPECT_EQ(state.Unit(60021).X, 0);
 
     // Single-cell ships take the left cell of each pair first, then the right, then the next row.
     CreateUnit(*game, 60001, 43, 0);
