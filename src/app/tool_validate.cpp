@@ -842,9 +842,57 @@ private:
                         "the side text of campaign " + Quoted(rec.Title.Str()) + " is missing");
             }
         }
+        CheckMissionPictures();
         if (!files_.Find("help2/help.htm"))
         {
             Problem("help2/help.htm", "", "the help page is missing");
+        }
+    }
+
+    /// Every step a player can start shows a mission picture: the table names its code, and
+    /// where the folder holds pictures, the picture must be there.
+    void CheckMissionPictures()
+    {
+        const std::string file = "BAZE/TXT/MISSIONPIC.TXT";
+        const std::optional<std::string> text = files_.Read(file);
+        if (!text)
+        {
+            Problem(file, "", "the mission-picture table is missing");
+            return;
+        }
+        std::map<int, std::string> codes;
+        std::istringstream lines(*text);
+        std::string line;
+        int number = 0;
+        while (std::getline(lines, line))
+        {
+            ++number;
+            std::istringstream fields(line);
+            int step = 0;
+            std::string code;
+            if (!(fields >> step >> code) || code.size() > 4)
+            {
+                Problem(file, "line " + std::to_string(number), "a line holds a step and a picture code of up to 4 characters");
+                continue;
+            }
+            codes[step] = code;
+        }
+        const bool pictures = files_.Find("BMP/1").has_value();
+        for (const ScenarioRec& rec : scenarios_)
+        {
+            if (rec.Kind == ModeCampaign)
+            {
+                continue;
+            }
+            const auto at = codes.find(rec.ScenarioId);
+            if (at == codes.end())
+            {
+                Problem(file, RecordName(rec, rec.Slot), "the step has no mission picture");
+            }
+            else if (pictures && !files_.Find("BMP/1/" + at->second + ".JPG"))
+            {
+                Problem(file, RecordName(rec, rec.Slot), "its picture BMP/1/" + at->second + ".JPG is missing");
+            }
         }
     }
 
