@@ -63,19 +63,21 @@
 // A cell is composed bottom to top:
 //  1. Sea: BMP/0.BMP, 8 opaque frames; SeaVariant(x, y) when the sea option varies the sea,
 //     else frame 5 (calm). BMP/0-blank.BMP is one plain frame for the space outside the map.
-//  2. Sea cells next to land get the shallows from the land sheet (row 4, see below).
-//  3. Land cells (codes 37000..62899) take their ground from the land sheet of the chosen set,
-//     BMP/jungle<suffix>.BMP (suffix "" default, "1" snow, "2" rocks, "3" tropical forest,
-//     "4" deciduous forest, "5" steppe, "6" stones): 8 columns x 6 rows of 42 x 42, keyed:
+//  2. Land and coasts come from the land sheet of the chosen set, BMP/jungle<suffix>.BMP (suffix
+//     "" default, "1" snow, "2" rocks, "3" tropical forest, "4" deciduous forest, "5" steppe,
+//     "6" stones): 8 columns x 6 rows of 42 x 42. LandLayers() picks the frames of a cell:
 //       row 0   inland ground, opaque; column LandVariant(x, y), or 0 when land does not vary;
-//       row 1,2 coast shapes by SeaSides mask (bit 1 sea north, 2 east, 4 south, 8 west):
-//               frame LandShapeFrame(mask); the sea shows through the key, a sand beach edges it;
-//       row 3   columns 0..3 inner notches: a land cell whose diagonal neighbour NW, NE, SE, SW is
-//               sea while both cells beside that corner are land; columns 4..7 relief overlays;
-//       row 4   shallows drawn over sea cells: columns 0..3 land to the N, E, S, W; 4..7 land only
-//               at the NW, NE, SE, SW corner;
-//       row 5   relief overlays (hill, hills, ridge, peak, grove, rocks, knoll, dunes) for inland
-//               cells where LandRelief(x, y) >= 0 and land varies.
+//       row 1,2 coast shapes, opaque: frame LandShapeFrame(mask), mask bit 1 sea to the north,
+//               2 east, 4 south, 8 west; the land is inset from the sea sides, edged with a sand
+//               beach and a thin coastline, and the inset is the shallows colour;
+//       row 3   columns 0..3 inner notches, keyed: the bit of shallows and beach drawn over a land
+//               cell whose diagonal neighbour NW, NE, SE, SW is sea while both cells beside that
+//               corner are land; columns 4..7 relief overlays, keyed;
+//       row 4   shallows drawn over sea cells, keyed: columns 0..3 land to the N, E, S, W;
+//               columns 4..7 land only at the NW, NE, SE, SW corner;
+//       row 5   relief overlays, keyed (hill, hills, ridge, peak, grove, rocks, knoll, dunes ...):
+//               LandReliefFrame(LandRelief(x, y)) on inland cells when land varies.
+//  3. Sea cells: BMP/0.BMP under the shallows overlays of step 2.
 //  4. The map picture's feature: BMP/MR_TEX.BMP, keyed, 52 columns x 18 rows of 42 x 42; row =
 //     map picture - 1, column = TerrainColumn(code / 100). Columns 0..4 are the coast-line codes
 //     (object codes 8..12, bases 370, 407, 444, 481, 518; lines drawn with object code 60 are
@@ -289,6 +291,75 @@ constexpr int LandRelief(int x, int y)
     return h % 5 == 0 ? (h / 5) % LandReliefCount : -1;
 }
 
+// Neighbour bits for LandLayers, clockwise from north. A neighbour off the map counts as the same
+// kind as the cell itself, so no beach runs along the map's edge. Ports, markers and sector lines
+// are sea.
+constexpr int LandN = 1;
+constexpr int LandNE = 2;
+constexpr int LandE = 4;
+constexpr int LandSE = 8;
+constexpr int LandS = 16;
+constexpr int LandSW = 32;
+constexpr int LandW = 64;
+constexpr int LandNW = 128;
+
+/// The frames of the land sheet that compose a cell, bottom to top: `ground` (land cells only;
+/// -1 for sea, which takes its tile from the sea sheet), then the `overlays` in order.
+struct CellLayers
+{
+    int ground = -1;
+    std::array<int, 8> overlays{};
+    int overlayCount = 0;
+
+    constexpr void Add(int frame) { overlays[static_cast<std::size_t>(overlayCount++)] = frame; }
+};
+
+/// How a cell at (x, y) is drawn from the land sheet, given whether it is land, which of its
+/// eight neighbours are land (LandN ... LandNW) and whether land varies with position.
+constexpr CellLayers LandLayers(bool land, int landAround, int x, int y, bool vary)
+{
+    CellLayers layers;
+    auto has = [&](int bit) { return (landAround & bit) != 0; };
+    // Corners NW, NE, SE, SW with the two sides beside each.
+    constexpr std::array<int, 4> diagonal{LandNW, LandNE, LandSE, LandSW};
+    constexpr std::array<int, 4> sideA{LandN, LandN, LandS, LandS};
+    constexpr std::array<int, 4> sideB{LandW, LandE, LandE, LandW};
+    if (land)
+    {
+        const int sea = (has(LandN) ? 0 : SeaNorth) | (has(LandE) ? 0 : SeaEast) | (has(LandS) ? 0 : SeaSouth) |
+                        (has(LandW) ? 0 : SeaWest);
+        layers.ground = sea == 0 ? (vary ? LandVariant(x, y) : 0) : LandShapeFrame(sea);
+        for (std::size_t c = 0; c < 4; ++c)
+        {
+            if (has(sideA[c]) && has(sideB[c]) && !has(diagonal[c]))
+            {
+                layers.Add(LandNotchFrame + static_cast<int>(c));
+            }
+        }
+        if (sea == 0 && layers.overlayCount == 0 && vary && LandRelief(x, y) >= 0)
+        {
+            layers.Add(LandReliefFrame(LandRelief(x, y)));
+        }
+        return layers;
+    }
+    constexpr std::array<int, 4> sides{LandN, LandE, LandS, LandW};
+    for (std::size_t s = 0; s < 4; ++s)
+    {
+        if (has(sides[s]))
+        {
+            layers.Add(LandShallowsFrame + static_cast<int>(s));
+        }
+    }
+    for (std::size_t c = 0; c < 4; ++c)
+    {
+        if (has(diagonal[c]) && !has(sideA[c]) && !has(sideB[c]))
+        {
+            layers.Add(LandShallowsCornerFrame + static_cast<int>(c));
+        }
+    }
+    return layers;
+}
+
 constexpr int MapPictureCount = 18;
 constexpr int TerrainColumnCount = 52;
 constexpr Sheet TerrainSheet =
@@ -372,7 +443,7 @@ constexpr int TintFrames = 5;
 constexpr int ReachTintFrame = 4;
 constexpr Sheet TintSheet = MakeSheet("BMP/MR_SARA.BMP", CellSize, CellSize, TintFrames, TintFrames, false);
 /// Blend strength (of 255) of each tint frame over the composed cell.
-constexpr std::array<int, TintFrames> TintAlpha{110, 120, 110, 130, 90};
+constexpr std::array<int, TintFrames> TintAlpha{110, 120, 110, 130, 110};
 
 constexpr int FacingMarkFrame = 0;
 constexpr int ArmourBarFrame = 8;

@@ -237,9 +237,15 @@ TEST(ArtPack, MapTilesMarkersAndEmblemsAreDrawn)
     for (const Sheet& land : LandSheets)
     {
         const Image image = load(land);
-        for (int frame = 0; frame < LandNotchFrame + 4; ++frame)
+        for (int frame = 0; frame < LandNotchFrame; ++frame)
         {
             EXPECT_EQ(DrawnPixels(image, land, frame), CellSize * CellSize) << land.file << " frame " << frame;
+        }
+        for (int corner = 0; corner < 4; ++corner)
+        {
+            const int drawn = DrawnPixels(image, land, LandNotchFrame + corner);
+            EXPECT_GT(drawn, 20) << land.file << " notch " << corner;
+            EXPECT_LT(drawn, CellSize * CellSize / 4) << land.file << " notch " << corner;
         }
         for (int k = 0; k < LandReliefCount; ++k)
         {
@@ -304,6 +310,39 @@ TEST(ArtSheets, FramesAndSoundCodesResolve)
     EXPECT_EQ(MedalSheet.FrameX(2), 142);
     EXPECT_EQ(MedalSheet.FrameY(3), 101);
     EXPECT_EQ(MedalSheet.Width(), 213);
+
+    // Coasts: a lone islet is the all-sea shape; a cape gets its beach on the sea sides only and
+    // a notch where the sea reaches in diagonally; open sea beside it gets the shallows.
+    EXPECT_EQ(LandLayers(true, 0, 5, 5, true).ground, LandShapeFrame(SeaNorth | SeaEast | SeaSouth | SeaWest));
+    const CellLayers cape = LandLayers(true, LandS | LandW | LandN | LandNW | LandSW, 5, 5, true);
+    EXPECT_EQ(cape.ground, LandShapeFrame(SeaEast));
+    ASSERT_EQ(cape.overlayCount, 0);
+    const CellLayers bay = LandLayers(true, 0xff & ~LandNE, 5, 5, false);
+    EXPECT_EQ(bay.ground, 0);
+    ASSERT_EQ(bay.overlayCount, 1);
+    EXPECT_EQ(bay.overlays[0], LandNotchFrame + 1);
+    const CellLayers shore = LandLayers(false, LandW | LandSE, 5, 5, true);
+    EXPECT_EQ(shore.ground, -1);
+    ASSERT_EQ(shore.overlayCount, 2);
+    EXPECT_EQ(shore.overlays[0], LandShallowsFrame + 3);
+    EXPECT_EQ(shore.overlays[1], LandShallowsCornerFrame + 2);
+    EXPECT_EQ(LandLayers(false, 0, 5, 5, true).overlayCount, 0);
+    // Varied inland cells use every variant and some reliefs; unvaried ones never do.
+    std::vector<int> variants(8, 0);
+    int reliefs = 0;
+    for (int x = 1; x <= 40; ++x)
+    {
+        for (int y = 1; y <= 40; ++y)
+        {
+            const CellLayers inland = LandLayers(true, 0xff, x, y, true);
+            ++variants[static_cast<std::size_t>(inland.ground)];
+            reliefs += inland.overlayCount;
+            EXPECT_EQ(LandLayers(true, 0xff, x, y, false).overlayCount, 0);
+        }
+    }
+    EXPECT_EQ(std::count(variants.begin(), variants.end(), 0), 0);
+    EXPECT_GT(reliefs, 100);
+    EXPECT_LT(reliefs, 800);
 
     EXPECT_EQ(SoundFileForCode(13), "EFF/SIR_SON.WAV");
     EXPECT_EQ(SoundFileForCode(185), "EFF/BUM_AV.WAV");

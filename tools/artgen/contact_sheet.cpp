@@ -3,6 +3,7 @@
 #include "art/bmp_file.h"
 #include "draw_util.h"
 #include "image_io.h"
+#include "sample_chart.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -73,7 +74,9 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
     zoom = std::clamp(zoom, 1, 8);
     layoutWidth = SheetWidth / zoom;
     std::vector<Placed> placed;
-    int y = Margin;
+    // The whole sheet review starts with a composed sample chart.
+    const bool chart = only.empty() || only.find("chart") != std::string::npos;
+    int y = Margin + (chart ? TitleHeight + SampleRows * art::CellSize + Margin : 0);
     for (const art::Sheet* sheet : art::AllSheets)
     {
         if (!Wanted(sheet->file, only))
@@ -91,7 +94,7 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
         placed.push_back(Placed{sheet, std::move(*image), perLine, y, height});
         y += height;
     }
-    if (placed.empty())
+    if (placed.empty() && !chart)
     {
         throw std::runtime_error("no pictures found under " + root.string());
     }
@@ -99,6 +102,15 @@ void WriteContactSheet(const std::filesystem::path& root, const std::filesystem:
     cairo_t* cr = canvas.Cr();
     SetColour(cr, Hex(0x20232a));
     cairo_paint(cr);
+    if (chart)
+    {
+        SetColour(cr, Hex(0xf0e6c8));
+        cairo_select_font_face(cr, "Liberation Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+        cairo_set_font_size(cr, 13);
+        cairo_move_to(cr, Margin, Margin + 13);
+        cairo_show_text(cr, "Sample chart, composed from the sheets below (tactical 42 px, strategic 30 px)");
+        DrawSampleChart(cr, root, Margin, Margin + TitleHeight);
+    }
     for (const Placed& p : placed)
     {
         const art::Sheet& s = *p.sheet;

@@ -244,9 +244,8 @@ void CornerPoint(int corner, double& x, double& y)
     y = corner >= 2 ? C : 0;
 }
 
-void Notch(cairo_t* cr, const LandStyle& s, int corner, int set)
+void Notch(cairo_t* cr, const LandStyle& s, int corner)
 {
-    Texture(cr, s, corner + 2, set);
     double x, y;
     CornerPoint(corner, x, y);
     cairo_arc(cr, x, y, CoastInset + 3, 0, 2 * Pi);
@@ -408,7 +407,7 @@ void LandFrame(cairo_t* cr, int set, int frame)
         case 3:
             if (col < 4)
             {
-                Notch(cr, s, col, set);
+                Notch(cr, s, col);
             }
             else
             {
@@ -538,7 +537,7 @@ void SeaMark(cairo_t* cr, int frame)
 void Tint(cairo_t* cr, int frame)
 {
     constexpr std::array<Colour, art::TintFrames> colours{Hex(0x6cc4ff), Hex(0x40e0b8), Hex(0xffc85a),
-                                                          Hex(0xc8a0ff), Hex(0xfff4a8)};
+                                                          Hex(0xc8a0ff), Hex(0x8aff6a)};
     SetColour(cr, colours[static_cast<std::size_t>(frame)]);
     cairo_paint(cr);
     SetColour(cr, Mix(colours[static_cast<std::size_t>(frame)], Hex(0xffffff), 0.6));
