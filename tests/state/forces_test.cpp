@@ -115,7 +115,19 @@ TEST(PortDefences, EachEnemyPortGetsItsInstallations)
     state.Port(1) = {20, 20, SideEnemy, SideEnemy, 0, PortKindOrdinary, 0};
     state.Port(2) = {40, 40, SidePlayer, SidePlayer, 0, PortKindOrdinary, 1};
     state.Port(3) = {60, 60, SideEnemy, SideEnemy, 0, PortKindMajor, 0};
+    // The port stands at the tip of a headland that runs north.
     state.MapGrid(20, 20) = CodeEnemyPort;
+    for (int y = 10; y <= 19; ++y)
+    {
+        for (int x = 19; x <= 21; ++x)
+        {
+            state.MapGrid(x, y) = CodeCoastLine;
+        }
+    }
+    for (int x = 58; x <= 62; ++x)
+    {
+        state.MapGrid(x, 59) = CodeCoastLine;
+    }
     state.EnemyShipCount = 5;
 
     // The same draws, made by hand: one for the extra installation, one per installation.
@@ -139,15 +151,16 @@ TEST(PortDefences, EachEnemyPortGetsItsInstallations)
         EXPECT_EQ(state.Unit(60206 + static_cast<int>(i)).Class, classes[i]);
     }
     const UnitRec& first = state.Unit(60206);
-    EXPECT_EQ(first.X, 20);
-    EXPECT_EQ(first.Y, 20);
-    EXPECT_EQ(first.Under, CodeEnemyPort);
-    EXPECT_EQ(state.MapGrid(20, 20), 60206);
+    EXPECT_EQ(first.X, 20) << "the first shore cell of the rings, north of the port";
+    EXPECT_EQ(first.Y, 19);
+    EXPECT_EQ(first.Under, CodeCoastLine);
+    EXPECT_EQ(state.MapGrid(20, 19), 60206);
+    EXPECT_EQ(state.MapGrid(20, 20), CodeEnemyPort) << "the port itself stays open water";
     EXPECT_EQ(first.Visible, 0);
     EXPECT_EQ(first.Speed, 0);
     EXPECT_EQ(first.Armor, game->classes.Class(first.Class).Armor);
     EXPECT_EQ(first.Picture, game->classes.Class(first.Class).Sprite);
-    EXPECT_EQ(state.Unit(60207).X, 20) << "the next ring cell, north of the port";
+    EXPECT_EQ(state.Unit(60207).X, 19) << "the next shore cell of the rings, north-west";
     EXPECT_EQ(state.Unit(60207).Y, 19);
     EXPECT_EQ(state.MapGrid(40, 40), 0) << "the player's port gets none";
 
@@ -155,6 +168,10 @@ TEST(PortDefences, EachEnemyPortGetsItsInstallations)
     ResetGame(state);
     state.PortCount = 1;
     state.Port(1) = {1, 1, SideEnemy, SideEnemy, 0, PortKindOrdinary, 0};
+    for (int x = 1; x <= 4; ++x)
+    {
+        state.MapGrid(x, 2) = CodeCoastLine;
+    }
     PlaceEnemyPortDefences(*game, 300, 0);
     EXPECT_GE(state.EnemyShipCount, 3);
     for (int u = 60201; u <= 60200 + state.EnemyShipCount; ++u)
@@ -170,18 +187,20 @@ TEST(PortDefences, NoRoomGivesTheSlotBack)
     state.PortCount = 2;
     state.Port(1) = {20, 20, SideEnemy, SideEnemy, 0, PortKindOrdinary, 0};
     state.Port(2) = {60, 60, SideEnemy, SideEnemy, 0, PortKindOrdinary, 0};
-    for (int x = 17; x <= 23; ++x)
+    // Open sea all round the first port: no shore for a gun. The second has a strip of coast.
+    for (int x = 55; x <= 65; ++x)
     {
-        for (int y = 17; y <= 23; ++y)
-        {
-            state.MapGrid(x, y) = CodeCoastLine;
-        }
+        state.MapGrid(x, 61) = CodeCoastLine;
     }
     PlaceEnemyPortDefences(*game, 100, 2);
     ASSERT_GE(state.EnemyShipCount, 1);
     EXPECT_EQ(state.Unit(60201).X, 60) << "the second port takes the first slot";
 
     // Never past the side's last slot.
+    for (int x = 55; x <= 65; ++x)
+    {
+        state.MapGrid(x, 62) = CodeCoastLine;
+    }
     state.EnemyShipCount = 99;
     PlaceEnemyPortDefences(*game, 900, 3);
     EXPECT_EQ(state.EnemyShipCount, 100);
