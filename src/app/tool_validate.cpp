@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 #include <set>
@@ -398,6 +399,22 @@ private:
                 Problem(file, where, "too little open sea at the origin for a fleet to form up");
             }
             keys.insert(zone.Key);
+        }
+        // The allies form up in the zones of keys 1 and 3, the axis in those of 2 and 4: a fleet
+        // that starts inside the other alliance's block would open the game in its midst.
+        for (int a = 1; a <= HomeZoneCount; ++a)
+        {
+            for (int b = a + 1; b <= HomeZoneCount; ++b)
+            {
+                const AIZoneRec& za = s.AIZone(a);
+                const AIZoneRec& zb = s.AIZone(b);
+                if ((za.Key + zb.Key) % 2 == 1 && std::abs(za.OriginX - zb.OriginX) < HomeBlock &&
+                    std::abs(za.OriginY - zb.OriginY) < HomeBlock)
+                {
+                    Problem(file, "home zones " + std::to_string(a) + " and " + std::to_string(b),
+                            "the home zones of the two alliances overlap");
+                }
+            }
         }
         for (int k = 1; k <= HomeZoneCount; ++k)
         {
