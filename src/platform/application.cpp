@@ -213,6 +213,10 @@ void Application::ForgetControl(Control* control)
     {
         capture_ = nullptr;
     }
+    if (hovered_ == control)
+    {
+        hovered_ = nullptr;
+    }
     for (Form* f : zOrder_)
     {
         if (f->focused_ == control)
@@ -284,6 +288,10 @@ void Application::HideForm(Form& form)
     if (capture_ != nullptr && capture_->OwnerForm() == &form)
     {
         capture_ = nullptr;
+    }
+    if (hovered_ != nullptr && hovered_->OwnerForm() == &form)
+    {
+        hovered_ = nullptr;
     }
     if (form.onHide)
     {
@@ -357,6 +365,14 @@ int Application::MillisecondsToNextTimer() const
             {
                 wait = std::min(wait, left);
             }
+        }
+    }
+    if (hovered_ != nullptr && !hintDismissed_ && !hovered_->hint.empty())
+    {
+        std::uint64_t due = hoveredSince_ + HintDelay;
+        if (due > now)
+        {
+            wait = std::min<long long>(wait, static_cast<long long>(due - now));
         }
     }
     return static_cast<int>(wait);
@@ -452,6 +468,36 @@ void Application::Compose()
             Canvas::RecordTextsInto(nullptr);
         }
     }
+    DrawHint();
+}
+
+void Application::DrawHint()
+{
+    if (hovered_ == nullptr || hintDismissed_ || hovered_->hint.empty() || !hovered_->Showing() ||
+        Now() < hoveredSince_ + HintDelay)
+    {
+        return;
+    }
+    // A hint may carry a long form after a bar; the tooltip shows the short one.
+    std::string text = hovered_->hint.substr(0, hovered_->hint.find('|'));
+    Canvas c(framebuffer_);
+    c.font = Font{"ARIAL", 8, FontStyle::Regular, false, colours::Black};
+    Size extent = c.TextExtent(text);
+    Rect box{mouse_.x, mouse_.y + 20, extent.width + 8, extent.height + 4};
+    box.x = std::clamp(box.x, 0, std::max(0, framebuffer_.Width() - box.width));
+    if (box.Bottom() > framebuffer_.Height())
+    {
+        box.y = mouse_.y - box.height - 4;
+    }
+    c.brush.colour = colours::InfoBackground;
+    c.FillRect(box);
+    c.brush.colour = colours::Black;
+    c.FrameRect(box);
+    c.brush.style = BrushStyle::Clear;
+    Form* form = hovered_->OwnerForm();
+    Canvas::RecordTextsInto(form != nullptr ? &form->drawnTexts_ : nullptr);
+    c.TextOut(box.x + 4, box.y + 2, text);
+    Canvas::RecordTextsInto(nullptr);
 }
 
 void Application::Present()
@@ -584,6 +630,7 @@ void Application::DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down)
         }
         return;
     }
+    hintDismissed_ = true;
     Form* form = FormAt(p);
     if (form == nullptr)
     {
@@ -609,6 +656,15 @@ void Application::DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down)
 void Application::DispatchMouseMotion(const SDL_MouseMotionEvent& e)
 {
     Point p{e.x, e.y};
+    mouse_ = p;
+    Form* under = FormAt(p);
+    Control* resting = under != nullptr ? under->ControlAt(Local(under, p)) : nullptr;
+    if (resting != hovered_)
+    {
+        hovered_ = resting;
+        hoveredSince_ = Now();
+        hintDismissed_ = false;
+    }
     ShiftState shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) | ButtonState(buttonsHeld_);
     if (capture_ != nullptr)
     {

@@ -115,6 +115,9 @@ public:
     /// Converts a framebuffer point to window pixels, for input fed through SDL's queue.
     Point FramebufferToWindow(Point p) const;
 
+    /// How long the mouse rests on a control before its hint shows.
+    static constexpr int HintDelay = 500;
+
     /// True while a modal form's loop runs.
     bool InModalLoop() const { return !modalStack_.empty(); }
 
@@ -140,6 +143,7 @@ private:
     int MillisecondsToNextTimer() const;
     void StepScript();
     void PresentIfDue();
+    void DrawHint();
 
     DisplaySettings display_;
     WindowPtr window_;
@@ -153,6 +157,11 @@ private:
     Form* activeForm_ = nullptr;
     Control* capture_ = nullptr;
     Uint32 buttonsHeld_ = 0;
+    // The control under the resting mouse, where and since when; its hint shows after a while.
+    Control* hovered_ = nullptr;
+    Point mouse_;
+    std::uint64_t hoveredSince_ = 0;
+    bool hintDismissed_ = false;
     std::unique_ptr<ScriptRunner> script_;
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;

@@ -89,6 +89,11 @@ Control* Control::ControlAt(Point local)
     return this;
 }
 
+void Control::Repaint()
+{
+    Application::Instance().Present();
+}
+
 void Control::SetFocus()
 {
     if (Form* form = OwnerForm())

@@ -80,6 +80,9 @@ public:
     /// The deepest visible child under a point given in this control's coordinates, or this.
     Control* ControlAt(Point local);
 
+    /// Shows the screen as it is now, at once (for drawing done outside the event loop).
+    void Repaint();
+
     void SetFocus();
     bool Focused() const;
 

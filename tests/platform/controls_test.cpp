@@ -164,5 +164,37 @@ TEST_F(ControlsTest, ImageKeepsWhatIsDrawnOnItAndDrawsTransparent)
     EXPECT_EQ(fb.Pixel(49, 49), colours::Lime);
 }
 
+TEST_F(ControlsTest, HintShowsWhenTheMouseRestsOnAControl)
+{
+    Form form;
+    form.Show();
+    Button next(&form);
+    next.SetBounds(100, 100, 80, 25);
+    next.caption = "NEXT";
+    next.hint = "Select the next unit|Selects the next unit that has not moved";
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    Point w = app->FramebufferToWindow(Point{120, 110});
+    move.motion.x = w.x;
+    move.motion.y = w.y;
+    SDL_PushEvent(&move);
+    app->ProcessMessages();
+    auto shown = [&] {
+        app->Compose();
+        const auto& t = form.DrawnTexts();
+        return std::find(t.begin(), t.end(), "Select the next unit") != t.end();
+    };
+    EXPECT_FALSE(shown()) << "not at once";
+    std::uint64_t end = app->Now() + Application::HintDelay + 50;
+    while (app->Now() < end)
+    {
+        app->HandleMessage();
+    }
+    EXPECT_TRUE(shown());
+    QueueClick(120, 110);
+    app->ProcessMessages();
+    EXPECT_FALSE(shown()) << "a click puts the hint away";
+}
+
 } // namespace
 } // namespace olvane::platform
