@@ -119,7 +119,7 @@ void Silhouette(cairo_t* cr, int shipClass, double x, double baseline, double le
     const double height = length / 3;
     cairo_push_group(cr);
     cairo_translate(cr, x, baseline - height * 0.82);
-    DrawSideView(cr, DesignForClass(shipClass), length, height, false);
+    DrawSideView(cr, DesignForClass(shipClass), length, height, SideStyle::Silhouette);
     cairo_pattern_t* shape = cairo_pop_group(cr);
     SetColour(cr, c);
     cairo_mask(cr, shape);
@@ -334,7 +334,11 @@ void Blueprint(cairo_t* cr, double w, double h, Noise& n)
     const std::array<int, 3> ships{63, 73, 43};
     for (std::size_t i = 0; i < ships.size(); ++i)
     {
-        Silhouette(cr, ships[i], w * 0.08, h * (0.3 + 0.28 * i), w * 0.55, Hex(0xcfe4ff));
+        const double length = w * 0.55;
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.08, h * (0.3 + 0.28 * i) - length / 3 * 0.82);
+        DrawSideView(cr, DesignForClass(ships[i]), length, length / 3, SideStyle::Blueprint);
+        cairo_restore(cr);
     }
     SetColour(cr, Hex(0xcfe4ff), 0.6);
     for (int i = 0; i < 12; ++i)

@@ -805,11 +805,11 @@ void WriteUnitSheets(const std::filesystem::path& root)
     }
     DrawSheet(root, art::IconSheet, [&](cairo_t* cr, int frame) {
         DrawSideView(cr, DesignForClass(iconClass[frame]), art::IconSheet.frameWidth, art::IconSheet.frameHeight,
-                     false);
+                     SideStyle::Silhouette);
     });
     DrawSheet(root, art::ClassPictureSheet, [&](cairo_t* cr, int frame) {
         DrawSideView(cr, DesignForClass(iconClass[frame]), art::ClassPictureSheet.frameWidth,
-                     art::ClassPictureSheet.frameHeight, true);
+                     art::ClassPictureSheet.frameHeight, SideStyle::Painted);
     });
 }
 

@@ -67,8 +67,15 @@ void DrawUnit(cairo_t* cr, const Design& design, Side side, int facing);
 /// (42..84), the stern one step behind it.
 void DrawTwoCellShip(cairo_t* cr, const Design& design, Side side, int facing);
 
-/// A side view: a black silhouette, or a painted picture with a strip of sea.
-void DrawSideView(cairo_t* cr, const Design& design, double width, double height, bool painted);
+enum class SideStyle
+{
+    Silhouette, ///< one dark shape, for lists
+    Painted,    ///< grey paint and a strip of sea
+    Blueprint,  ///< light outlines only
+};
+
+/// A ship, aircraft or shore installation seen from the side, bow to the right.
+void DrawSideView(cairo_t* cr, const Design& design, double width, double height, SideStyle style);
 
 /// Writes every unit sheet of both sides, the large pictures, icons and class pictures.
 void WriteUnitSheets(const std::filesystem::path& root);
