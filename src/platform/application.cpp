@@ -114,12 +114,18 @@ Application::Application(const ApplicationOptions& options)
 
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.smoothScaling ? "linear" : "nearest");
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    int windowWidth = display_.clientWidth;
+    int windowHeight = display_.clientHeight;
     if (!options.windowed)
     {
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // The desktop's own size and no border, so the picture fills the screen even where no
+        // window manager honours the full-screen request.
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+        windowWidth = desktop.w;
+        windowHeight = desktop.h;
     }
     window_.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   display_.clientWidth, display_.clientHeight, flags));
+                                   windowWidth, windowHeight, flags));
     if (window_)
     {
         renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
