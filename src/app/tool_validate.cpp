@@ -706,6 +706,7 @@ private:
                     continue;
                 }
                 homeless += u.X == 0 && !IsAircraft(u.Class) && u.Class < 100 ? 1 : 0;
+                CheckPlacement(u, where);
                 unnamed += u.Name.Str().rfind("M-", 0) == 0 ? 1 : 0;
             }
             const std::string name = side == SidePlayer ? "the player" : "the computer";
@@ -719,6 +720,33 @@ private:
                 Problem(NameFileOf(side == SidePlayer ? rec.PlayerNation : rec.EnemyNation), where,
                         std::to_string(unnamed) + " units of " + name + " found no free name in their list");
             }
+        }
+    }
+
+    /// A unit on the map stands in a field that holds its number, never on land, and a
+    /// two-cell ship's second cell lies right next to it.
+    void CheckPlacement(const UnitRec& u, const std::string& where)
+    {
+        if (u.X == 0)
+        {
+            return;
+        }
+        const GameState& s = game_.state;
+        const std::string file = MapFileName(s.MapNumber);
+        const std::string unit = "unit " + std::to_string(u.Id);
+        if (s.MapGrid(u.X, u.Y) != u.Id || DecodeCode(u.Under).land)
+        {
+            Problem(file, where, unit + " does not stand on a sea field of its own");
+        }
+        if (!HasSecondUnit(u.Class))
+        {
+            return;
+        }
+        const UnitRec& second = s.Unit(SecondCell(u.Id));
+        if (second.X == 0 || std::abs(second.X - u.X) > 1 || std::abs(second.Y - u.Y) > 1 ||
+            s.MapGrid(second.X, second.Y) != SecondCell(u.Id) || DecodeCode(second.Under).land)
+        {
+            Problem(file, where, unit + " is a two-cell ship whose second cell is not beside it at sea");
         }
     }
 
