@@ -2,7 +2,7 @@
 
 #include "art/sheets.h"
 #include "draw_util.h"
-#include "features.h"
+#include "terrain_features.h"
 #include "image_io.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "features.h"
+#include "terrain_features.h"
 
 #include "draw_util.h"
 
