@@ -135,6 +135,32 @@ TEST(Validate, FindsFaultsInForcesAndGoals)
     EXPECT_NE(out.str().find("problems in"), std::string::npos);
 }
 
+TEST(Validate, FindsFaultsOfPlacementAndZones)
+{
+    BrokenFolder folder;
+    // HAWAII ATTACK: the Japanese player gets fighters, but holds no port on the islands.
+    std::string forces = folder.Read("BAZE/TAKT.TXT");
+    const auto hawaii = forces.find("\n37\n0 ");
+    ASSERT_NE(hawaii, std::string::npos);
+    forces.insert(hawaii + 6, "80 2 0 0 ");
+    folder.Write("BAZE/TAKT.TXT", forces);
+    // CORVETTES: a transporter marked on the island of Alfa; WOLF PACK: a named ship nobody has.
+    folder.EditScenario("CORVETTES", [](ScenarioRec& rec) { rec.Marks[0] = {3, 9, 12}; });
+    folder.EditScenario("WOLF PACK", [](ScenarioRec& rec) { rec.NamedShipClass1 = 66; });
+    folder.EditScenario("MYKONOS", [](ScenarioRec& rec) { rec.EnemyNation = NationGreatBritain; rec.PlayerNation = NationCanada; });
+    // Map 410: zone 5 loses its neighbours, so groups there can never reach the other zones.
+    std::string map = folder.Read("BAZE/ZEM/F410_OST.TXT");
+    map.replace(map.find("\n5 12 1 1 7 16 11"), 18, "\n5 12 1 1 0 0 0 0");
+    folder.Write("BAZE/ZEM/F410_OST.TXT", map);
+
+    const auto problems = folder.Validate();
+    EXPECT_TRUE(Reports(problems, "TAKT.TXT", "HAWAII ATTACK\") the player has aircraft but no port")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "start on land or a port at 9-12")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "WOLF PACK\") a named ship")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "SCENARIO2.FLS", "MYKONOS\") both sides belong to the same alliance")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "F410_OST.TXT", "zone 6 no chain of neighbours")) << Listing(problems);
+}
+
 TEST(Validate, FindsShortNameListsAndMissingFiles)
 {
     BrokenFolder folder;
