@@ -11,6 +11,7 @@
 #include "state/data_files.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,7 @@ constexpr std::string_view Usage = R"(usage: olvane [OPTIONS]
   --smooth          smooth scaling instead of whole pixels
   --desktop WxH     choose the screen layout as if the desktop had this size
   --script FILE     feed input commands from FILE into the game, then quit
+  --speed FACTOR    multiply the game's pauses (0 skips them, 2 plays slower)
   --help            this text
 In the game: F11 or Alt+Enter switches between window and full screen.
 )";
@@ -48,6 +50,7 @@ struct Arguments
     platform::ApplicationOptions app;
     std::optional<std::filesystem::path> base;
     std::optional<std::filesystem::path> script;
+    double speed = 1.0;
 };
 
 class UsageError : public std::runtime_error
@@ -102,6 +105,16 @@ Arguments ParseArguments(int argc, char** argv)
         else if (arg == "--script")
         {
             a.script = std::filesystem::path(value());
+        }
+        else if (arg == "--speed")
+        {
+            std::string text(value());
+            char* end = nullptr;
+            a.speed = std::strtod(text.c_str(), &end);
+            if (end == text.c_str() || *end != '\0' || a.speed < 0.0)
+            {
+                throw UsageError("--speed needs a factor of 0 or more, not " + text);
+            }
         }
         else if (arg == "--desktop")
         {
@@ -182,6 +195,14 @@ private:
 
 int Run(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::string_view(argv[i]) == "--help")
+        {
+            std::cout << Usage;
+            return 0;
+        }
+    }
     Arguments args;
     try
     {
@@ -191,14 +212,6 @@ int Run(int argc, char** argv)
     {
         std::cerr << "olvane: " << e.what() << "\n" << Usage;
         return 2;
-    }
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::string_view(argv[i]) == "--help")
-        {
-            std::cout << Usage;
-            return 0;
-        }
     }
 
     ProgramDefaults defaults;
@@ -242,6 +255,7 @@ int Run(int argc, char** argv)
         return 2;
     }
 
+    app->SetSpeedFactor(args.speed);
     platform::MixerOutput mixer;
     platform::SoundEffects sounds([&files](std::string_view name) { return files.Find(name); }, mixer,
                                   [&app](int ms) { app->Delay(ms); });

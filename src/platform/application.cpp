@@ -657,6 +657,11 @@ void Application::DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down)
     }
     capture_ = target;
     target->MouseDown(*button, shift, Local(target, p));
+    if (e.clicks == 2 && *button == MouseButton::Left && target->onDoubleClick)
+    {
+        auto handler = target->onDoubleClick;
+        handler();
+    }
 }
 
 void Application::DispatchMouseMotion(const SDL_MouseMotionEvent& e)

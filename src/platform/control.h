@@ -55,6 +55,8 @@ public:
     int tag = 0;
 
     std::function<void()> onClick;
+    /// The second press of a double click (after the first press's click).
+    std::function<void()> onDoubleClick;
     MouseHandler onMouseDown;
     MouseMoveHandler onMouseMove;
     MouseHandler onMouseUp;

@@ -57,6 +57,10 @@ public:
                 name_.text = files_.items[static_cast<std::size_t>(files_.itemIndex)];
             }
         };
+        files_.onDoubleClick = [this] {
+            files_.onClick();
+            Accept();
+        };
         nameLabel_.SetBounds(12, 250, 80, 17);
         nameLabel_.caption = "File name:";
         name_.SetBounds(92, 247, bounds.width - 104, 21);

@@ -13,6 +13,10 @@ Timer::Timer(int intervalMs, bool startEnabled) : interval_(intervalMs)
 
 Timer::~Timer()
 {
+    if (alive_ != nullptr)
+    {
+        *alive_ = false;
+    }
     if (Application::Exists())
     {
         Application::Instance().UnregisterTimer(this);
@@ -60,10 +64,16 @@ void Timer::RunIfDue(std::uint64_t now)
     }
     due_ = now + static_cast<std::uint64_t>(interval_);
     running_ = true;
-    // Copied, so a handler that replaces itself or the timer's interval is safe.
+    // Copied, so a handler that replaces itself, or destroys its own timer, is safe.
     auto handler = onTimer;
+    bool alive = true;
+    alive_ = &alive;
     handler();
-    running_ = false;
+    if (alive)
+    {
+        alive_ = nullptr;
+        running_ = false;
+    }
 }
 
 } // namespace olvane::platform

@@ -40,6 +40,8 @@ private:
     int interval_;
     bool enabled_ = false;
     bool running_ = false;
+    // Set while the handler runs; the destructor clears what it points to.
+    bool* alive_ = nullptr;
     std::uint64_t due_ = 0;
 };
 

@@ -119,6 +119,7 @@ TEST_F(ControlsTest, ChoicesListsAndPagesFollowTheMouse)
     EXPECT_TRUE(c.Checked()) << "radio buttons on another parent are another group";
     EXPECT_EQ(pages.ActivePage(), 1);
     EXPECT_FALSE(main.visible);
+    app->Compose();
     const auto& texts = form.DrawnTexts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "THE MAP PAGE"), texts.end());
 
@@ -126,6 +127,19 @@ TEST_F(ControlsTest, ChoicesListsAndPagesFollowTheMouse)
     QueueClick(20, 100 + 2 + info.itemHeight + 20);
     app->ProcessMessages();
     EXPECT_EQ(info.itemIndex, 1);
+
+    int doubles = 0;
+    info.onDoubleClick = [&] { ++doubles; };
+    SDL_Event twice{};
+    twice.type = SDL_MOUSEBUTTONDOWN;
+    twice.button.button = SDL_BUTTON_LEFT;
+    twice.button.clicks = 2;
+    Point w = app->FramebufferToWindow(Point{20, 110});
+    twice.button.x = w.x;
+    twice.button.y = w.y;
+    SDL_PushEvent(&twice);
+    app->ProcessMessages();
+    EXPECT_EQ(doubles, 1);
 
     // A disabled control takes no clicks.
     sound.enabled = false;
