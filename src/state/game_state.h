@@ -105,6 +105,10 @@ public:
     std::uint16_t LastMovedUnit = 0;
     std::uint8_t GameOver = 0;
     std::uint8_t GameResult = 0;
+    /// The current unit blinks while this is set; the phase sequence clears it.
+    std::uint8_t BlinkEnabled = 0;
+    /// Set while the computer plays its phase.
+    std::uint8_t EnemyPhaseRunning = 0;
 
     // Checked access to the tables, each with its own bounds.
     UnitRec& Unit(int id) { return units_[UnitIndex(id)]; }
