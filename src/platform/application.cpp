@@ -24,6 +24,12 @@ constexpr std::uint64_t FrameInterval = 15;
 // The longest a loop sleeps without looking at the queue again.
 constexpr int LongestWait = 100;
 
+// How often an idle program shows its frame again.
+constexpr std::uint64_t IdleFrameInterval = 500;
+
+// How often a Delay shows its unchanged frame again.
+constexpr std::uint64_t DelayRefresh = 100;
+
 ShiftState ModifierState(Uint16 mod)
 {
     ShiftState s = 0;
@@ -384,17 +390,30 @@ int Application::MillisecondsToNextTimer() const
     return static_cast<int>(wait);
 }
 
-void Application::RunDueTimers()
+bool Application::RunDueTimers()
 {
-    // By index: a handler may start timers of its own or run a nested loop.
+    // By index: a handler may start timers of its own or run a nested loop. Ended timers leave
+    // a gap that only the outermost loop closes, so no loop's index shifts under it.
+    bool ran = false;
+    ++timerDepth_;
     for (std::size_t i = 0; i < timers_.size() && !terminated_; ++i)
     {
         if (Timer* t = timers_[i])
         {
-            t->RunIfDue(Now());
+            ran = t->RunIfDue(Now()) || ran;
         }
     }
-    timers_.erase(std::remove(timers_.begin(), timers_.end(), nullptr), timers_.end());
+    if (--timerDepth_ == 0)
+    {
+        timers_.erase(std::remove(timers_.begin(), timers_.end(), nullptr), timers_.end());
+    }
+    return ran;
+}
+
+bool Application::HintWaiting() const
+{
+    return hovered_ != nullptr && !hintDismissed_ && !hintShown_ && !hovered_->hint.empty() &&
+           Now() >= hoveredSince_ + HintDelay;
 }
 
 void Application::StepScript()
@@ -414,16 +433,22 @@ void Application::HandleMessage()
         wait = std::min(wait, script_->MillisecondsToNextStep(*this));
     }
     SDL_Event event;
+    bool busy = script_ != nullptr;
     if (SDL_WaitEventTimeout(&event, std::max(wait, 1)) != 0)
     {
+        busy = true;
         Dispatch(event);
         while (!terminated_ && SDL_PollEvent(&event) != 0)
         {
             Dispatch(event);
         }
     }
-    RunDueTimers();
-    Present();
+    busy = RunDueTimers() || busy;
+    // An idle program composes nothing new; an occasional frame keeps the window fresh.
+    if (busy || HintWaiting() || Now() - lastPresent_ >= IdleFrameInterval)
+    {
+        Present();
+    }
 }
 
 void Application::ProcessMessages()
@@ -442,13 +467,15 @@ void Application::Delay(int milliseconds)
 {
     auto wait = static_cast<std::uint64_t>(std::max(0, milliseconds) * speedFactor_);
     std::uint64_t end = Now() + wait;
+    // Nothing of ours runs during the wait, so the frame cannot change: compose it once, then
+    // only show it again now and then for the window system's sake.
     Present();
     while (Now() < end)
     {
-        SDL_PumpEvents();
         std::uint64_t left = end - Now();
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(left, FrameInterval)));
-        PresentIfDue();
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(left, DelayRefresh)));
+        SDL_PumpEvents();
+        ShowFrame();
     }
 }
 
@@ -484,6 +511,7 @@ void Application::DrawHint()
     {
         return;
     }
+    hintShown_ = true;
     // A hint may carry a long form after a bar; the tooltip shows the short one.
     std::string text = hovered_->hint.substr(0, hovered_->hint.find('|'));
     Canvas c(framebuffer_);
@@ -511,11 +539,16 @@ void Application::Present()
     Compose();
     SDL_Surface* s = framebuffer_.Surface();
     SDL_UpdateTexture(texture_.get(), nullptr, s->pixels, s->pitch);
+    ShowFrame();
+    lastPresent_ = Now();
+}
+
+void Application::ShowFrame()
+{
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
     SDL_RenderPresent(renderer_.get());
-    lastPresent_ = Now();
 }
 
 bool Application::FullScreen() const
@@ -675,6 +708,7 @@ void Application::DispatchMouseMotion(const SDL_MouseMotionEvent& e)
         hovered_ = resting;
         hoveredSince_ = Now();
         hintDismissed_ = false;
+        hintShown_ = false;
     }
     ShiftState shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) | ButtonState(buttonsHeld_);
     if (capture_ != nullptr)

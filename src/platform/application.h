@@ -139,11 +139,13 @@ private:
     void DispatchMouseButton(const SDL_MouseButtonEvent& e, bool down);
     void DispatchMouseMotion(const SDL_MouseMotionEvent& e);
     void DispatchKey(const SDL_KeyboardEvent& e);
-    void RunDueTimers();
+    bool RunDueTimers();
+    bool HintWaiting() const;
     int MillisecondsToNextTimer() const;
     void StepScript();
     void PresentIfDue();
     void DrawHint();
+    void ShowFrame();
 
     DisplaySettings display_;
     WindowPtr window_;
@@ -162,6 +164,8 @@ private:
     Point mouse_;
     std::uint64_t hoveredSince_ = 0;
     bool hintDismissed_ = false;
+    bool hintShown_ = false;
+    int timerDepth_ = 0;
     std::unique_ptr<ScriptRunner> script_;
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;

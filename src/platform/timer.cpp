@@ -56,11 +56,11 @@ long long Timer::MillisecondsLeft(std::uint64_t now) const
     return now >= due_ ? 0 : static_cast<long long>(due_ - now);
 }
 
-void Timer::RunIfDue(std::uint64_t now)
+bool Timer::RunIfDue(std::uint64_t now)
 {
     if (MillisecondsLeft(now) != 0)
     {
-        return;
+        return false;
     }
     due_ = now + static_cast<std::uint64_t>(interval_);
     running_ = true;
@@ -74,6 +74,7 @@ void Timer::RunIfDue(std::uint64_t now)
         alive_ = nullptr;
         running_ = false;
     }
+    return true;
 }
 
 } // namespace olvane::platform

@@ -28,8 +28,8 @@ public:
 
     int Interval() const { return interval_; }
 
-    /// Called by the event loop: runs the handler when the time has come.
-    void RunIfDue(std::uint64_t now);
+    /// Called by the event loop: runs the handler when the time has come; true when it ran.
+    bool RunIfDue(std::uint64_t now);
 
     /// Milliseconds until the next call (0 when due), or -1 when the timer is off.
     long long MillisecondsLeft(std::uint64_t now) const;
