@@ -56,6 +56,16 @@ void ResetGame(GameState& state)
     {
         state.Port(k) = PortRec{};
     }
+    // A new game starts with nothing selected, no fire target awaited and no outcome decided.
+    state.SelectedUnit = 0;
+    state.FireMode = FireModeMove;
+    state.GroupMode = GroupModeNone;
+    state.NewContactFound = 0;
+    state.LastMovedUnit = 0;
+    state.GameOver = 0;
+    state.GameResult = ResultDefeat;
+    state.BlinkEnabled = 0;
+    state.EnemyPhaseRunning = 0;
     state.ContactCount = 0;
     state.ContactList.fill(0);
     state.KnownEnemyCount = 0;

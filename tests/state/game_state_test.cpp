@@ -43,7 +43,13 @@ TEST(GameState, ResetClearsTheGameButKeepsBudgetModeAndRank)
     state->Port(20).X = 5;
     state->Port(21).X = 6;
     state->DestroyedList.Count = 3;
+    state->GameOver = 1;
+    state->FireMode = FireModeTarget;
+    state->SelectedUnit = 60001;
     ResetGame(*state);
+    EXPECT_EQ(state->GameOver, 0) << "no outcome carries into the next game";
+    EXPECT_EQ(state->FireMode, FireModeMove);
+    EXPECT_EQ(state->SelectedUnit, 0);
     EXPECT_EQ(state->ProductionPoints, -40);
     EXPECT_EQ(state->GameMode, ModeMission);
     EXPECT_EQ(state->Rank, RankAdmiral);
