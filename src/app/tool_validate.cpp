@@ -426,6 +426,23 @@ private:
         CheckOpenZones(s, file);
     }
 
+    /// Sea fields within four of a zone's centre in both directions, with sea above them too,
+    /// as a two-cell ship needs.
+    int SeaAroundCentre(const GameState& s, const AIZoneRec& zone) const
+    {
+        const int cx = zone.OriginX + zone.Size / 2;
+        const int cy = zone.OriginY + zone.Size / 2;
+        int sea = 0;
+        for (int x = cx - 4; x <= cx + 4; ++x)
+        {
+            for (int y = cy - 4; y <= cy + 4; ++y)
+            {
+                sea += Water(s, x, y) && Water(s, x, y - 1) ? 1 : 0;
+            }
+        }
+        return sea;
+    }
+
     void CheckOpenZones(const GameState& s, const std::string& file)
     {
         const int last = s.ZoneExtraCount + HomeZoneCount;
@@ -441,6 +458,10 @@ private:
                     Problem(file, where, "an open-sea zone has a size that is a multiple of 6");
                 }
                 open.push_back(z);
+            }
+            if (zone.Size != ZoneSizePort && SeaAroundCentre(s, zone) < 2 * MaxGroupMembers)
+            {
+                Problem(file, where, "too little sea around the centre, where spread groups take station");
             }
             if (zone.OriginX < 1 || zone.OriginY < 1 || zone.OriginX + zone.Size - 1 > s.MapWidth ||
                 zone.OriginY + zone.Size - 1 > s.MapHeight)
