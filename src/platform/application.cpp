@@ -382,7 +382,7 @@ void Application::HandleMessage()
     }
     busy = RunDueTimers() || busy;
     // An idle program composes nothing new; an occasional frame keeps the window fresh.
-    if (busy || HintWaiting() || Now() - lastPresent_ >= IdleFrameInterval)
+    if (busy || FrameOutdated())
     {
         Present();
     }
@@ -391,13 +391,29 @@ void Application::HandleMessage()
 void Application::ProcessMessages()
 {
     SDL_Event event;
+    bool busy = script_ != nullptr;
     while (!terminated_ && SDL_PollEvent(&event) != 0)
     {
+        busy = true;
         Dispatch(event);
     }
-    RunDueTimers();
+    busy = RunDueTimers() || busy;
     StepScript();
-    PresentIfDue();
+    if (busy || FrameOutdated())
+    {
+        PresentIfDue();
+    }
+    else
+    {
+        // Callers loop on this while they wait for the player; a nap keeps the wait off the CPU.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+bool Application::FrameOutdated() const
+{
+    return DrawingGeneration() != composedGeneration_ || HintWaiting() ||
+           Now() - lastPresent_ >= IdleFrameInterval;
 }
 
 void Application::Delay(int milliseconds)
@@ -448,6 +464,7 @@ void Application::Present()
     SDL_UpdateTexture(texture_.get(), nullptr, s->pixels, s->pitch);
     ShowFrame();
     lastPresent_ = Now();
+    composedGeneration_ = DrawingGeneration();
 }
 
 void Application::ShowFrame()

@@ -141,6 +141,7 @@ private:
     void DispatchKey(const SDL_KeyboardEvent& e);
     bool RunDueTimers();
     bool HintWaiting() const;
+    bool FrameOutdated() const;
     int MillisecondsToNextTimer() const;
     void StepScript();
     void PresentIfDue();
@@ -166,6 +167,7 @@ private:
     bool hintDismissed_ = false;
     bool hintShown_ = false;
     int timerDepth_ = 0;
+    std::uint64_t composedGeneration_ = 0;
     std::unique_ptr<ScriptRunner> script_;
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;

@@ -100,6 +100,7 @@ void Canvas::RecordTextsInto(std::vector<std::string>* sink)
 
 void Canvas::FillSpan(int y, int x1, int x2, Colour colour)
 {
+    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     y += origin_.y;
     x1 += origin_.x;
@@ -142,6 +143,7 @@ void Canvas::FrameRect(const Rect& r)
 
 void Canvas::PlotPoints(std::vector<Point>& points, Colour colour, PenMode mode)
 {
+    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     if (s == nullptr)
     {
@@ -284,6 +286,7 @@ void Canvas::TextOut(int x, int y, std::string_view text)
 
 void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
 {
+    MarkDrawn();
     if (textSink != nullptr && !text.empty())
     {
         textSink->emplace_back(text);
@@ -320,6 +323,7 @@ void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
 void Canvas::Blit(SDL_Surface* source, const SDL_Rect* sourcePart, const Rect& dest, bool stretch,
                   const std::optional<Colour>& key)
 {
+    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     if (s == nullptr || source == nullptr)
     {

@@ -13,6 +13,8 @@ namespace
 
 constexpr Uint32 FramePixelFormat = SDL_PIXELFORMAT_RGB888;
 
+std::uint64_t drawingGeneration = 0;
+
 SurfacePtr NewSurface(int width, int height)
 {
     SurfacePtr s(SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 32, FramePixelFormat));
@@ -37,6 +39,16 @@ bool StartsWith(const std::filesystem::path& path, std::string_view magic)
 }
 
 } // namespace
+
+std::uint64_t DrawingGeneration()
+{
+    return drawingGeneration;
+}
+
+void MarkDrawn()
+{
+    ++drawingGeneration;
+}
 
 Picture::Picture(int width, int height, Colour fill)
 {
@@ -70,6 +82,7 @@ void Picture::SetSize(int width, int height, Colour fill)
     }
     surface_ = NewSurface(width, height);
     SDL_FillRect(surface_.get(), nullptr, fill);
+    MarkDrawn();
 }
 
 std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
@@ -118,6 +131,7 @@ std::optional<std::string> Picture::Load(const std::filesystem::path& path)
         return path.string() + ": " + SDL_GetError();
     }
     surface_ = std::move(picture->surface_);
+    MarkDrawn();
     return std::nullopt;
 }
 
@@ -146,6 +160,7 @@ void Picture::SetPixel(int x, int y, Colour c)
         return;
     }
     *PixelAddress(surface_.get(), x, y) = c & 0xFFFFFF;
+    MarkDrawn();
 }
 
 Picture Picture::Cut(const Rect& part) const

@@ -62,6 +62,11 @@ private:
     SurfacePtr surface_;
 };
 
+/// Counts every change drawn into any picture, so the event loop knows when a new frame is
+/// worth composing.
+std::uint64_t DrawingGeneration();
+void MarkDrawn();
+
 /// A list of equally sized pictures, such as the frames of a sprite sheet.
 class PictureList
 {
