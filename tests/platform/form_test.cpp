@@ -246,5 +246,19 @@ TEST_F(FormTest, AltF4AloneIsTheForcedQuit)
     EXPECT_TRUE(app->Terminated());
 }
 
+TEST_F(FormTest, F11AndAltEnterSwitchFullScreen)
+{
+    Form form;
+    form.Show();
+    ASSERT_FALSE(app->FullScreen());
+    QueueKey(SDLK_F11);
+    app->ProcessMessages();
+    EXPECT_TRUE(app->FullScreen());
+    QueueKey(SDLK_RETURN, KMOD_LALT);
+    app->ProcessMessages();
+    EXPECT_FALSE(app->FullScreen());
+    EXPECT_EQ(app->Framebuffer().Width(), 1024) << "the framebuffer keeps the layout's size";
+}
+
 } // namespace
 } // namespace olvane::platform
