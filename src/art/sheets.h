@@ -82,7 +82,7 @@
 //     map picture - 1, column = TerrainColumn(code / 100). Columns 0..4 are the coast-line codes
 //     (object codes 8..12, bases 370, 407, 444, 481, 518; lines drawn with object code 60 are
 //     base 370), columns 5..51 the ground codes 13..59 (bases 555..601). The feature of each
-//     column is TerrainFeatureName(column); rows only change the regional style.
+//     column is TerrainFeatureNames[column]; rows only change the regional style (roofs, trees, snow).
 //  5. Coast corners from the corner layer: BMP/MR_COSAK.BMP, keyed, 8 frames of 42 x 42: frames
 //     0..3 corners 1..4 (towards NW, NE, SE, SW) that block a diagonal step, 4..7 the same
 //     corners with the passable flag (a narrower cut).
@@ -91,8 +91,9 @@
 //  7. Markings on the sea: BMP/MR_ZEM.BMP, keyed, 8 per row: frames 0..19 zone markers 1..20
 //     (bases 1..20, a small numbered chart buoy), frames 20..22 sector lines (bases 41..43).
 //  8. Last-seen markers (bases 44..77): BMP/MR_OZN2.BMP, keyed, 8 per row, frame = base - 44:
-//     a dashed outline of the class seen there with its abbreviation. Marker number m is base
-//     m + 36; LastSeenGenericMarker is the marker for classes the marker table does not list.
+//     a stippled ghost of the class seen there with its abbreviation and a question mark.
+//     Marker number m is base m + 36; LastSeenGenericMarker (41, base 77) is the marker for
+//     classes the marker table does not list (the generic frame: a dotted ring and "?").
 //  9. Coverage tints and the reach highlight: BMP/MR_SARA.BMP, opaque colour fields of 42 x 42,
 //     blended over the composed ground at TintAlpha[frame]: frames 0..3 coverage states 1..4,
 //     frame 4 the reach highlight (highlight digit 1).

@@ -2,6 +2,7 @@
 
 #include "draw_util.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace olvane::artgen
@@ -44,9 +45,10 @@ Region RegionOf(int picture)
     }
 }
 
-void Outline(cairo_t* cr, Colour fill, Colour ink, double w = 0.8)
+// Lines stay at least 1.2 pixels wide so the features still read when a cell shrinks to 30.
+void Outline(cairo_t* cr, Colour fill, Colour ink, double w = 1.0)
 {
-    FillStroke(cr, fill, ink, w);
+    FillStroke(cr, fill, ink, std::max(w, 1.0));
 }
 
 void DrawTree(cairo_t* cr, Tree kind, double x, double y, double s, const Region& r)
@@ -116,7 +118,7 @@ void Peak(cairo_t* cr, double x, double y, double s, const Region& r, bool snowC
 void Strokes(cairo_t* cr, Colour c, double width)
 {
     SetColour(cr, c);
-    cairo_set_line_width(cr, width);
+    cairo_set_line_width(cr, std::max(width * 1.2, 1.3));
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
 }
