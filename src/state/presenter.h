@@ -15,6 +15,16 @@ enum class PanelLabel
     Score,            ///< LbSKOR
 };
 
+/// The colours of the phase label's band and text.
+enum class PhaseColour
+{
+    Navy,
+    Red,
+    Yellow,
+    Aqua,
+    Black,
+};
+
 class Presenter
 {
 public:
@@ -79,6 +89,14 @@ public:
 
     /// The game is over: the end-of-game window takes over from the main window.
     virtual void ShowEndOfGame() = 0;
+
+    /// The phase label of the command panel: shown with its text on a coloured band and
+    /// repainted at once, since a wait follows; hidden between messages.
+    virtual void ShowPhaseLabel(std::string_view text, PhaseColour textColour, PhaseColour band) = 0;
+    virtual void HidePhaseLabel() = 0;
+
+    /// True while the main game window is the active window; the turn cycle runs only then.
+    virtual bool MainWindowActive() = 0;
 };
 
 class HeadlessPresenter : public Presenter
@@ -127,6 +145,12 @@ public:
     int WaitForFireTarget(int shooter) override { return fireTargetChooser ? fireTargetChooser(shooter) : 0; }
 
     void ShowEndOfGame() override {}
+
+    void ShowPhaseLabel(std::string_view, PhaseColour, PhaseColour) override {}
+
+    void HidePhaseLabel() override {}
+
+    bool MainWindowActive() override { return true; }
 
     std::function<int(int shooter)> fireTargetChooser;
 };
