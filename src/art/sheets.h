@@ -118,7 +118,8 @@
 //                      artillery.
 //   BMP/ssMR_TECH.BMP  technology marks, 16 x 16, 4 columns (armour, fire, speed, radar) x
 //                      3 rows (mark 1..3).
-//   BMP/LABELS.BMP     the eight level label pictures of 51 x 15 in one row (LevelLabelText).
+//   BMP/LABELS.BMP     the eight level label pictures of 51 x 15 in one row: label picture d of
+//                      the difficulty screen is frame d (LevelLabelText; 1 PLAYER, 2 ENEMY).
 //   BMP/BRUSH2.BMP     a 64 x 64 tileable steel texture for panels and frames.
 //   BMP/MENI/maska.BMP, maska2.BMP   the information-box masks, 205 x 285 and 205 x 156.
 //   BMP/MENI/LOGO.BMP  the game's title lettering, keyed.   BMP/MENI2/ZNAK.BMP the emblem, keyed.
@@ -465,8 +466,8 @@ constexpr Sheet SmallMedalSheet = Sheet{"BMP/MR_MED2.BMP", 22, 31, 3, 6, 23, 32,
 constexpr Sheet AttackMarkSheet = MakeSheet("BMP/MR_STETA.BMP", 16, 16, 4, 4, true);
 constexpr Sheet TechMarkSheet = MakeSheet("BMP/ssMR_TECH.BMP", 16, 16, 4, 12, true);
 constexpr Sheet LevelLabelSheet = MakeSheet("BMP/LABELS.BMP", 51, 15, 8, 8, false);
-constexpr std::array<std::string_view, 8> LevelLabelText{"PLAYER", "ENEMY", "FLEET", "CONVOY",
-                                                         "ESCORT", "AIR",   "SUBS",  "PORTS"};
+constexpr std::array<std::string_view, 8> LevelLabelText{"FLEET",  "PLAYER", "ENEMY", "CONVOY",
+                                                         "ESCORT", "AIR",    "SUBS",  "PORTS"};
 
 /// Every sheet of frames, for loaders that validate a folder and for the generator's checks.
 constexpr std::array<const Sheet*, 35> AllSheets{
@@ -507,7 +508,8 @@ enum class Scene
     MessagePort,   ///< message window, port under attack
     MessageHarbour,///< message window, own harbour
     Message,       ///< message window, plain
-    RankPanel,     ///< difficulty pictures KIM/SPR/NIM (nation field = 1, 2, 3)
+    RankPanel,     ///< difficulty panels KIM/SPR/NIM (nation field = rank 1, 2, 3): calm sea
+                   ///< under the panel's sprites, the rank's sleeve rings in a corner
     Mission,       ///< mission picture (nation field = picture number)
 };
 
@@ -522,6 +524,9 @@ struct Picture
 };
 
 /// Mission pictures BMP/1/<code>.JPG: the step-to-picture table of the data pack names these.
+/// Their subjects: M01 U-boats, M02 Pacific fleet, M03 carriers, M04 Atlantic, M05 air war,
+/// M06 Mediterranean, M07 Pacific submarines, M08 the Channel, M09 Norway, M10 convoys,
+/// M11 Japan, M12 the Indies.
 constexpr int MissionPictureCount = 12;
 constexpr std::array<std::string_view, MissionPictureCount> MissionPictureCodes{
     "M01", "M02", "M03", "M04", "M05", "M06", "M07", "M08", "M09", "M10", "M11", "M12"};
