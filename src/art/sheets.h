@@ -103,6 +103,7 @@
 //     values use frame 23).
 // 11. Explosions: BMP/MR_BUM.BMP, keyed, 9 frames of 42 x 42 in one row: 0..4 a hit, 4..8 a kill.
 // The strategic view shrinks composed cells to 30 x 30; every tile is drawn to read at that size.
+// The place and sea names lettered over the map are in art/lettering.h; sounds in art/sounds.h.
 //
 // ---------------------------------------------------------------------------------------------
 // Screens' small pictures

@@ -1,10 +1,13 @@
 #include "art/bmp_file.h"
+#include "art/lettering.h"
 #include "art/sheets.h"
 #include "art/sounds.h"
+#include "state/zone_names.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -353,6 +356,33 @@ TEST(ArtSheets, FramesAndSoundCodesResolve)
         EXPECT_EQ(SoundFileForCode(none), "") << none;
     }
     EXPECT_EQ(SoundFileForCode(254), "EFF/1CLICK.wav");
+}
+
+TEST(ArtSheets, EveryLetteredNameHasAPlaceOnItsChart)
+{
+    const auto names = MapLetteringNames();
+    for (std::string_view name : names)
+    {
+        EXPECT_TRUE(std::any_of(MapLabels.begin(), MapLabels.end(),
+                                [&](const MapLabel& l) { return l.text == name; }))
+            << name;
+    }
+    for (const MapLabel& l : MapLabels)
+    {
+        SCOPED_TRACE(std::string(l.text));
+        // Only the game's own list of names is lettered, spaced as it is written there.
+        EXPECT_NE(std::find(names.begin(), names.end(), l.text), names.end());
+        EXPECT_GE(l.picture, 1);
+        EXPECT_LE(l.picture, MapPictureCount);
+        EXPECT_GE(l.x, 1);
+        EXPECT_LE(l.x, 96);
+        EXPECT_GE(l.y, 1);
+        EXPECT_LE(l.y, 96);
+        // Two labels of one chart never share a cell.
+        EXPECT_EQ(std::count_if(MapLabels.begin(), MapLabels.end(),
+                                [&](const MapLabel& o) { return o.picture == l.picture && o.x == l.x && o.y == l.y; }),
+                  1);
+    }
 }
 
 } // namespace olvane::art
