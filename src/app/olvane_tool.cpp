@@ -2,6 +2,8 @@
 // game's own loaders and prints the resulting game state as JSON.
 
 #include "app/state_json.h"
+#include "app/tool_simulate.h"
+#include "app/tool_start.h"
 #include "state/class_table.h"
 #include "state/game.h"
 #include "state/map_file.h"
@@ -37,6 +39,14 @@ commands:
         game state as JSON
   load FILE --base DIR
         load the saved game FILE over the game folder DIR and print the game state as JSON
+  start --slot N --mode M --rank R --base DIR [--seed S] [--save FILE]
+        start scenario slot N in game mode M (1 death match, 2 mission, 3 campaign) at rank R
+        (1 cadet, 2 captain, 3 admiral) as the briefing does and print the game state as
+        JSON; --save also writes it as a saved game
+  simulate --slot N --turns T --base DIR [--seed S] [--mode M] [--rank R] [--json]
+        start the mission and play up to T whole turns headless, the player's side played by
+        the autoplayer; print the turns played, the result, both sides' losses and the median
+        time per turn (--json: as JSON with the final game state)
 
 options:
   --base DIR    the game folder (holding BAZE, BMP, EFF)
@@ -79,6 +89,10 @@ Arguments ParseArguments(int argc, char** argv)
         if (arg == "--help" || arg == "-h")
         {
             args.options["help"] = "";
+        }
+        else if (arg == "--json")
+        {
+            args.options["json"] = "";
         }
         else if (arg.rfind("--", 0) == 0)
         {
@@ -216,6 +230,71 @@ int Load(const Arguments& args)
     return session.Print();
 }
 
+/// The numbers start and simulate share: the scenario slot, the game mode and the rank.
+struct StartChoice
+{
+    int slot = 0;
+    int mode = 0;
+    int rank = 0;
+};
+
+StartChoice ParseStartChoice(const Arguments& args, int defaultMode, int defaultRank)
+{
+    auto number = [&](const std::string& name, int low, int high, int fallback) {
+        const auto it = args.options.find(name);
+        if (it == args.options.end() && fallback < 0)
+        {
+            throw UsageError("--" + name + " is required");
+        }
+        return it == args.options.end() ? fallback : ParseNumber(it->second, "--" + name, low, high);
+    };
+    return {number("slot", 1, 65535, -1), number("mode", 1, 3, defaultMode), number("rank", 1, 3, defaultRank)};
+}
+
+int Start(const Arguments& args)
+{
+    AllowOnly(args, {"base", "seed", "slot", "mode", "rank", "save"}, 0);
+    const StartChoice choice = ParseStartChoice(args, -1, -1);
+    ToolSession session(args);
+    const bool started = StartToolGame(*session.game, choice.slot, choice.mode, choice.rank);
+    if (const auto save = args.options.find("save"); started && save != args.options.end())
+    {
+        SaveGame(*session.game, save->second);
+    }
+    return session.Print();
+}
+
+int Simulate(const Arguments& args)
+{
+    std::map<std::string, std::string> options = args.options;
+    const bool json = options.erase("json") != 0;
+    Arguments rest{args.positional, options};
+    AllowOnly(rest, {"base", "seed", "slot", "mode", "rank", "turns"}, 0);
+    const StartChoice choice = ParseStartChoice(rest, ModeMission, RankCaptain);
+    const auto turns = rest.options.find("turns");
+    if (turns == rest.options.end())
+    {
+        throw UsageError("--turns is required");
+    }
+    const int turnCount = ParseNumber(turns->second, "--turns", 0, 65535);
+    ToolSession session(rest);
+    if (!StartToolGame(*session.game, choice.slot, choice.mode, choice.rank))
+    {
+        return session.Print();
+    }
+    const SimulationReport report = SimulateToolGame(*session.game, session.presenter, turnCount);
+    if (json)
+    {
+        std::cout << SimulationReportJson(report, StateToJson(session.game->state, session.files.BaseDir().string(),
+                                                               session.presenter.shown));
+    }
+    else
+    {
+        std::cout << SimulationReportText(report);
+    }
+    return session.presenter.shown.errors.empty() ? ExitOk : ExitGameError;
+}
+
 int Run(int argc, char** argv)
 {
     const Arguments args = ParseArguments(argc, argv);
@@ -236,6 +315,14 @@ int Run(int argc, char** argv)
     if (command == "load")
     {
         return Load(args);
+    }
+    if (command == "start")
+    {
+        return Start(args);
+    }
+    if (command == "simulate")
+    {
+        return Simulate(args);
     }
     throw UsageError("unknown command '" + command + "'");
 }

@@ -202,6 +202,26 @@ void WriteTables(JsonWriter& json, const GameState& s)
         json.EndObject();
     }
     json.EndArray();
+    json.Key("AIGroups");
+    json.BeginArray();
+    for (int g = 1; g <= s.AIGroupCount && g <= GroupCount; ++g)
+    {
+        const AIGroupRec& group = s.AIGroup(g);
+        json.BeginObject();
+        json.Field("Group", g);
+        json.Field("Sector", group.Sector);
+        json.Field("Zone", group.Zone);
+        json.Field("PreviousZone", group.PreviousZone);
+        json.Field("ResetMark", group.Mark);
+        json.Field("MemberCount", group.MemberCount);
+        json.Key("Members");
+        WriteNumbers(json, group.Members);
+        json.Field("Phases", group.Phases);
+        json.Field("ZonePhases", group.ZonePhases);
+        json.Field("ZoneChange", group.ZoneChange);
+        json.EndObject();
+    }
+    json.EndArray();
     json.Field("ZoneExtraCount", s.ZoneExtraCount);
     json.Field("ZoneMarkerCount", s.ZoneMarkerCount);
 }

@@ -144,7 +144,6 @@ void LandAircraft(Game& game, int id)
             u.X = static_cast<std::uint8_t>(x);
             u.Y = static_cast<std::uint8_t>(y);
             state.MapGrid(x, y) = static_cast<std::uint16_t>(id);
-            game.presenter.DrawUnit(id);
             return;
         }
     }
@@ -176,6 +175,10 @@ void ReturnAircraft(Game& game)
     for (int id : returning)
     {
         LandAircraft(game, id);
+    }
+    for (int id : returning)
+    {
+        game.presenter.DrawUnit(id);
     }
 }
 

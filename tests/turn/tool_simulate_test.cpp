@@ -1,0 +1,102 @@
+// olvane-tool start and simulate, run as a scenario author would run them, over the game folder
+// this build generated.
+
+#include "state/data_files.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace olvane
+{
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+struct ToolRun
+{
+    int status = -1;
+    std::string out;
+};
+
+ToolRun RunTool(const test::TempDir& dir, const std::string& args)
+{
+    const auto out = dir.Path() / "out.txt";
+    const std::string command = std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(out).value_or("")};
+}
+
+bool Contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+/// The final state of a simulate --json run: everything from its "State" key on.
+std::string StatePart(const std::string& json)
+{
+    const auto at = json.find("\"State\"");
+    return at == std::string::npos ? std::string() : json.substr(at);
+}
+
+fs::path GameFolder()
+{
+    return fs::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() / "game";
+}
+
+} // namespace
+
+TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
+{
+    if (!fs::exists(GameFolder() / "BAZE"))
+    {
+        GTEST_SKIP() << "no generated game folder in this build";
+    }
+    test::TempDir dir;
+    const std::string base = " --base " + GameFolder().string();
+    const std::string save = (dir.Path() / "start.sav").string();
+    ToolRun run = RunTool(dir, "start --slot 27 --mode 2 --rank 3 --seed 9 --save " + save + base);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Contains(run.out, "\"AIGroups\": ["));
+    EXPECT_TRUE(Contains(run.out, "\"MemberCount\":"));
+    EXPECT_TRUE(Contains(run.out, "\"Rank\": 3"));
+    EXPECT_TRUE(Contains(run.out, "\"TurnNumber\": 0"));
+    ASSERT_TRUE(fs::exists(save));
+    ToolRun loaded = RunTool(dir, "load " + save + base);
+    EXPECT_EQ(loaded.status, 0);
+    EXPECT_TRUE(Contains(loaded.out, "\"ScenarioNumber\": 27"));
+
+    EXPECT_EQ(RunTool(dir, "start --slot 9999 --mode 2 --rank 2" + base).status, 1) << "no such scenario";
+    EXPECT_EQ(RunTool(dir, "start --slot 1 --mode 7 --rank 2" + base).status, 2) << "no such game mode";
+}
+
+TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
+{
+    if (!fs::exists(GameFolder() / "BAZE"))
+    {
+        GTEST_SKIP() << "no generated game folder in this build";
+    }
+    test::TempDir dir;
+    const std::string args = "simulate --slot 26 --turns 40 --seed 21 --json --base " + GameFolder().string();
+    const ToolRun first = RunTool(dir, args);
+    const ToolRun second = RunTool(dir, args);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_TRUE(Contains(first.out, "\"TurnsPlayed\": "));
+    EXPECT_TRUE(Contains(first.out, "\"MedianTurnMicroseconds\": "));
+    ASSERT_FALSE(StatePart(first.out).empty());
+    EXPECT_EQ(StatePart(first.out), StatePart(second.out));
+    const ToolRun other = RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GameFolder().string());
+    EXPECT_NE(StatePart(first.out), StatePart(other.out)) << "another seed, another game";
+
+    const ToolRun text = RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GameFolder().string());
+    EXPECT_TRUE(Contains(text.out, "turns played: "));
+    EXPECT_TRUE(Contains(text.out, "median time per turn: "));
+    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GameFolder().string()).status, 2) << "--turns missing";
+}
+
+} // namespace olvane
