@@ -7,6 +7,7 @@
 #include "turn/awards.h"
 #include "turn/turn_phases.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -95,39 +96,28 @@ void Autoplayer::PlayUnit(int unit)
     UnitRec& u = state.Unit(unit);
     int destX = u.X;
     int destY = u.Y;
-    if (u.X != 0 && u.Y != 0 && !IsInstallation(u.Class))
+    if (u.X != 0 && u.Y != 0 && !IsInstallation(u.Class) && u.Speed != 0)
     {
-        const ReachTable reach = ComputeReachable(game_, unit, ReachMode::Compute);
-        std::vector<std::pair<int, int>> cells;
-        for (int x = u.X - ReachRadius; x <= u.X + ReachRadius; ++x)
-        {
-            for (int y = u.Y - ReachRadius; y <= u.Y + ReachRadius; ++y)
-            {
-                if (OnMap(state, x, y) && reach.Has(x, y))
-                {
-                    cells.emplace_back(x, y);
-                }
-            }
-        }
+        // The move clamps an order beyond the unit's reach to the nearest field it can reach,
+        // so an aim or a random point within its Speed is order enough.
         if (const auto aim = Aim(game_, unit))
         {
-            int bestDistance = SquaredDistance(u.X, u.Y, aim->first, aim->second);
-            for (const auto& [x, y] : cells)
-            {
-                const int d = SquaredDistance(x, y, aim->first, aim->second);
-                if (d < bestDistance)
-                {
-                    bestDistance = d;
-                    destX = x;
-                    destY = y;
-                }
-            }
+            destX = aim->first;
+            destY = aim->second;
         }
-        else if (!cells.empty())
+        else
         {
-            const auto& cell = cells[game_.random.Below(static_cast<std::uint32_t>(cells.size()))];
-            destX = cell.first;
-            destY = cell.second;
+            const int speed = std::min<int>(u.Speed, ReachRadius);
+            const auto span = static_cast<std::uint32_t>(2 * speed + 1);
+            destX = u.X - speed + static_cast<int>(game_.random.Below(span));
+            destY = u.Y - speed + static_cast<int>(game_.random.Below(span));
+        }
+        destX = std::clamp(destX, 1, std::min(state.MapWidth, MapSize));
+        destY = std::clamp(destY, 1, std::min(state.MapHeight, MapSize));
+        if (state.MapGrid(destX, destY) == unit)
+        {
+            destX = u.X;
+            destY = u.Y;
         }
     }
     u.DestX = static_cast<std::uint8_t>(destX);
