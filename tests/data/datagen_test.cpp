@@ -29,7 +29,7 @@ const char* const AtollGrid = "grid\n"
                               ".......#####......\n"
                               "......A#####......\n"
                               ".......#####B.....\n"
-                              ".......#####......\n"
+                              ".......##c##......\n"
                               ".......###C#......\n"
                               "..................\n"
                               "..................\n"
@@ -86,9 +86,11 @@ TEST(DataCompiler, MapSourceBecomesTheMapTheGameLoads)
     EXPECT_EQ(allies.AIZone(2).OriginX, 1);
     EXPECT_EQ(allies.AIZone(3).Size, 4); // facing west
 
-    // Coast: sea to the north only; plain land inland; a narrow diagonal passage is cut by corners.
-    EXPECT_EQ(allies.MapGrid(10, 7), 40700);
+    // Shore on the coast, plain land inland, a city where the map shows one; a narrow diagonal
+    // passage is cut by coast corners.
+    EXPECT_EQ(allies.MapGrid(10, 7), 37000);
     EXPECT_EQ(allies.MapGrid(10, 9), 55500);
+    EXPECT_EQ(allies.MapGrid(10, 10), 56200);
     EXPECT_TRUE(IsLandCell(allies, 9, 15));
     EXPECT_EQ(allies.LandGrid(9, 16), 901);
     EXPECT_EQ(allies.MarkGrid(9, 16), 1);

@@ -18,12 +18,27 @@ constexpr int PortZoneSize = 6;
 constexpr int HomeBlock = 6;       // ships of a nation are lined up in a 6 × 6 block from the origin
 constexpr int FirstMarkerCode = 101;
 
-// Object codes of the map file.
-constexpr int ObjectCoast = 8;        // coast with sea on several sides
-constexpr int ObjectCoastNorth = 9;   // coast with the sea to the north only; 10 east, 11 south, 12 west
-constexpr int ObjectLand = 13;
-constexpr int ObjectHills = 14;
-constexpr int ObjectForest = 15;
+// Object codes of the map file: 8 shore, 9 cliffs; 13 plain, 14 hills, 15 mountains, 16 forest,
+// 19 town, 20 city, 21 airfield, 31 jungle.
+constexpr int ObjectShore = 8;
+constexpr int ObjectCliffs = 9;
+constexpr std::array<LandSymbol, 8> LandSymbols{{
+    {'#', 13, ObjectShore},
+    {'h', 14, ObjectShore},
+    {'^', 15, ObjectCliffs},
+    {'%', 16, ObjectShore},
+    {'j', 31, ObjectShore},
+    {'t', 19, 19},
+    {'c', 20, 20},
+    {'a', 21, 21},
+}};
+
+const LandSymbol* FindLandSymbol(char c)
+{
+    const auto at = std::find_if(LandSymbols.begin(), LandSymbols.end(), [c](const LandSymbol& l) { return l.symbol == c; });
+    return at == LandSymbols.end() ? nullptr : &*at;
+}
+
 constexpr int ObjectFirstCorner = 901; // LandGrid: corner 1..4 of a sea field cut by land
 constexpr int CornerPassable = 4;      // 905..908: the same corner, passable
 
@@ -126,8 +141,7 @@ private:
         {
             return false;
         }
-        const Ground g = map_.At(x, y);
-        return g == Ground::Land || g == Ground::Hills || g == Ground::Forest;
+        return map_.At(x, y) == Ground::Land;
     }
 
     bool IsSea(int x, int y) const { return InMap(x, y) && map_.At(x, y) == Ground::Sea; }
@@ -447,18 +461,6 @@ private:
         return result;
     }
 
-    int CoastCode(int x, int y) const
-    {
-        const std::array<bool, 4> sea = {!IsLand(x, y - 1) && InMap(x, y - 1), !IsLand(x + 1, y) && InMap(x + 1, y),
-                                         !IsLand(x, y + 1) && InMap(x, y + 1), !IsLand(x - 1, y) && InMap(x - 1, y)};
-        const int sides = static_cast<int>(std::count(sea.begin(), sea.end(), true));
-        if (sides == 1)
-        {
-            return ObjectCoastNorth + static_cast<int>(std::find(sea.begin(), sea.end(), true) - sea.begin());
-        }
-        return ObjectCoast;
-    }
-
     bool Coastal(int x, int y) const
     {
         for (int dx = -1; dx <= 1; ++dx)
@@ -533,11 +535,10 @@ private:
         {
             for (int x = 1; x <= map_.width; ++x)
             {
-                const Ground g = map_.At(x, y);
                 if (IsLand(x, y))
                 {
-                    const int inland = g == Ground::Hills ? ObjectHills : g == Ground::Forest ? ObjectForest : ObjectLand;
-                    Object(text, Coastal(x, y) ? CoastCode(x, y) : inland, x, y);
+                    const LandSymbol* land = FindLandSymbol(map_.Symbol(x, y));
+                    Object(text, Coastal(x, y) ? land->coast : land->inland, x, y);
                 }
                 else if (const int corner = Corner(x, y); corner != 0)
                 {
@@ -592,22 +593,19 @@ private:
 
 } // namespace
 
+char MapSource::Symbol(int x, int y) const
+{
+    return rows[static_cast<std::size_t>(y - 1)][static_cast<std::size_t>(x - 1)];
+}
+
 Ground MapSource::At(int x, int y) const
 {
-    const char c = rows[static_cast<std::size_t>(y - 1)][static_cast<std::size_t>(x - 1)];
-    switch (c)
+    const char c = Symbol(x, y);
+    if (c == '.')
     {
-        case '#':
-            return Ground::Land;
-        case '^':
-            return Ground::Hills;
-        case '%':
-            return Ground::Forest;
-        case '.':
-            return Ground::Sea;
-        default:
-            return Ground::Port;
+        return Ground::Sea;
     }
+    return FindLandSymbol(c) != nullptr ? Ground::Land : Ground::Port;
 }
 
 const std::array<const char*, 10>& PictureZoneNames(int picture)
@@ -695,9 +693,9 @@ MapSource ReadMapSource(const std::filesystem::path& path)
         const SourceLine& line = lines[i];
         const std::string row = line.raw.substr(0, line.raw.find_last_not_of(' ') + 1);
         if (static_cast<int>(row.size()) != map.width ||
-            row.find_first_not_of(".#^%ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") != std::string::npos)
+            row.find_first_not_of(".#h^%jtcaABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") != std::string::npos)
         {
-            throw SourceError(line, "a grid row holds exactly " + std::to_string(map.width) + " of . # ^ % or a port");
+            throw SourceError(line, "a grid row holds exactly " + std::to_string(map.width) + " of . # h ^ % j t c a or a port");
         }
         for (std::size_t x = 0; x < row.size(); ++x)
         {

@@ -53,9 +53,15 @@ enum class Ground
 {
     Sea,
     Land,
-    Hills,
-    Forest,
     Port,
+};
+
+/// The ground codes of the land symbols of a map picture: what the map draws on the field.
+struct LandSymbol
+{
+    char symbol;
+    int inland; // object code 13..57 on a field away from the sea
+    int coast;  // object code 8..12 on the shore, or the inland code for a feature that stays
 };
 
 /// A map as authored: an ASCII picture of land and sea, the ports in it, the home zones of the
@@ -75,6 +81,8 @@ struct MapSource
     std::vector<std::pair<int, int>> passable;
 
     Ground At(int x, int y) const;
+
+    char Symbol(int x, int y) const;
 };
 
 MapSource ReadMapSource(const std::filesystem::path& path);
