@@ -4,6 +4,7 @@
 #include "draw_util.h"
 #include "emblems.h"
 #include "image_io.h"
+#include "poster_kit.h"
 #include "units.h"
 
 #include <algorithm>
@@ -16,142 +17,6 @@ namespace olvane::artgen
 
 namespace
 {
-
-/// The light of a poster: sky from top to horizon, sea from horizon to bottom, and the sun.
-struct Mood
-{
-    Colour skyTop, skyHorizon, seaNear, seaFar, sun, ink;
-    double sunX, sunY; ///< as fractions of the picture
-};
-
-constexpr Mood Dusk{Hex(0x2a1f4a), Hex(0xf0965a), Hex(0x14243c), Hex(0x6a4a5a), Hex(0xffd890), Hex(0x140e18), 0.7, 0.55};
-constexpr Mood Night{Hex(0x050a18), Hex(0x1c2a4a), Hex(0x060c18), Hex(0x1a2a44), Hex(0xdde6f0), Hex(0x02040a), 0.2, 0.2};
-constexpr Mood Storm{Hex(0x2a3038), Hex(0x6a747c), Hex(0x1a2630), Hex(0x4a5a66), Hex(0xc0c8cc), Hex(0x101418), 0.5, 0.3};
-constexpr Mood Day{Hex(0x3a78c0), Hex(0xbcd8ec), Hex(0x163e6a), Hex(0x5a8ab4), Hex(0xfff6d0), Hex(0x1a2430), 0.8, 0.2};
-constexpr Mood Dawn{Hex(0x3a4a7a), Hex(0xf4c890), Hex(0x1a3050), Hex(0x8a9ab0), Hex(0xfff0c0), Hex(0x1a1a28), 0.3, 0.6};
-constexpr Mood Fire{Hex(0x1a0a08), Hex(0xc8502a), Hex(0x180c0a), Hex(0x6a2a1a), Hex(0xffb060), Hex(0x0a0404), 0.5, 0.6};
-
-void Gradient(cairo_t* cr, double y0, double y1, Colour a, Colour b, double w)
-{
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-    cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
-    cairo_rectangle(cr, 0, y0, w, y1 - y0);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
-/// Sky, sun glow, clouds and sea with brushed waves: the ground of every poster.
-void Seascape(cairo_t* cr, double w, double h, const Mood& m, double horizon, Noise& n)
-{
-    const double hy = h * horizon;
-    Gradient(cr, 0, hy, m.skyTop, m.skyHorizon, w);
-    Gradient(cr, hy, h, m.seaFar, m.seaNear, w);
-    // Sun glow.
-    const double sx = w * m.sunX, sy = h * m.sunY;
-    cairo_pattern_t* glow = cairo_pattern_create_radial(sx, sy, 0, sx, sy, h * 0.45);
-    cairo_pattern_add_color_stop_rgba(glow, 0, m.sun.r, m.sun.g, m.sun.b, 0.9);
-    cairo_pattern_add_color_stop_rgba(glow, 0.12, m.sun.r, m.sun.g, m.sun.b, 0.5);
-    cairo_pattern_add_color_stop_rgba(glow, 1, m.sun.r, m.sun.g, m.sun.b, 0);
-    cairo_rectangle(cr, 0, 0, w, hy);
-    cairo_set_source(cr, glow);
-    cairo_fill(cr);
-    cairo_pattern_destroy(glow);
-    // Clouds: soft stacked ellipses.
-    for (int i = 0; i < 14; ++i)
-    {
-        const double cx = n.Range(-0.1, 1.1) * w, cy = n.Range(0.05, 0.75) * hy;
-        const double cw = n.Range(0.08, 0.22) * w, ch = cw * n.Range(0.12, 0.25);
-        for (int k = 0; k < 5; ++k)
-        {
-            cairo_save(cr);
-            cairo_translate(cr, cx + n.Range(-0.4, 0.4) * cw, cy + n.Range(-0.5, 0.5) * ch);
-            cairo_scale(cr, cw * n.Range(0.4, 0.7), ch * n.Range(0.6, 1.0));
-            cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-            cairo_restore(cr);
-            SetColour(cr, Mix(m.skyHorizon, Hex(0xffffff), n.Range(0.0, 0.4)), 0.12);
-            cairo_fill(cr);
-        }
-    }
-    // Sun path on the water.
-    for (int i = 0; i < 60; ++i)
-    {
-        const double y = hy + n.Range(0, h - hy) * n.Unit();
-        const double spread = (y - hy) / (h - hy) * w * 0.18 + 10;
-        const double x = sx + n.Range(-spread, spread);
-        SetColour(cr, m.sun, 0.25);
-        cairo_rectangle(cr, x, y, n.Range(8, 30), 1.5);
-        cairo_fill(cr);
-    }
-    // Brushed waves, larger towards the viewer.
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    const int strokes = static_cast<int>(w * h / 900);
-    for (int i = 0; i < strokes; ++i)
-    {
-        const double t = n.Unit();
-        const double y = hy + (h - hy) * t * t;
-        const double x = n.Range(0, w);
-        const double len = 6 + 60 * t * n.Unit();
-        const bool light = n.Unit() < 0.45;
-        SetColour(cr, light ? Mix(m.seaFar, Hex(0xffffff), 0.25) : Mix(m.seaNear, Hex(0x000000), 0.3),
-                  0.18 + 0.2 * t);
-        cairo_set_line_width(cr, 1 + 3 * t);
-        cairo_move_to(cr, x, y);
-        cairo_curve_to(cr, x + len * 0.3, y - 2 * t - 1, x + len * 0.7, y - 2 * t - 1, x + len, y);
-        cairo_stroke(cr);
-    }
-    // Canvas grain: a painterly touch over everything.
-    for (int i = 0; i < strokes / 3; ++i)
-    {
-        const double x = n.Range(0, w), y = n.Range(0, h);
-        SetColour(cr, n.Unit() < 0.5 ? Hex(0xffffff) : Hex(0x000000), 0.04);
-        cairo_set_line_width(cr, n.Range(2, 6));
-        cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + n.Range(-20, 20), y + n.Range(-6, 6));
-        cairo_stroke(cr);
-    }
-}
-
-/// A ship's side view in one colour, keel on `baseline`.
-void Silhouette(cairo_t* cr, int shipClass, double x, double baseline, double length, Colour c, bool wake = true)
-{
-    const double height = length / 3;
-    cairo_push_group(cr);
-    cairo_translate(cr, x, baseline - height * 0.82);
-    DrawSideView(cr, DesignForClass(shipClass), length, height, SideStyle::Silhouette);
-    cairo_pattern_t* shape = cairo_pop_group(cr);
-    SetColour(cr, c);
-    cairo_mask(cr, shape);
-    cairo_pattern_destroy(shape);
-    if (wake)
-    {
-        // Foam along the water line, thinning out astern.
-        cairo_pattern_t* foam = cairo_pattern_create_linear(x, 0, x + length, 0);
-        cairo_pattern_add_color_stop_rgba(foam, 0, 1, 1, 1, 0.05);
-        cairo_pattern_add_color_stop_rgba(foam, 1, 1, 1, 1, 0.45);
-        cairo_rectangle(cr, x - length * 0.1, baseline - 1, length * 1.05, 2.5);
-        cairo_set_source(cr, foam);
-        cairo_fill(cr);
-        cairo_pattern_destroy(foam);
-    }
-}
-
-void Aircraft(cairo_t* cr, int shipClass, double x, double y, double span, double angle, Colour c)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, span / 40.0, span / 40.0);
-    cairo_translate(cr, -21, -21);
-    cairo_push_group(cr);
-    DrawUnit(cr, DesignForClass(shipClass), Side::Player, 0);
-    cairo_pattern_t* shape = cairo_pop_group(cr);
-    SetColour(cr, c);
-    cairo_mask(cr, shape);
-    cairo_pattern_destroy(shape);
-    cairo_restore(cr);
-}
 
 void Fleet(cairo_t* cr, double w, double h, double horizon, const Mood& m, Noise& n, int ships, double scale)
 {
@@ -198,29 +63,6 @@ void Searchlights(cairo_t* cr, double w, double h, Noise& n)
     }
 }
 
-void Smoke(cairo_t* cr, double x, double y, double size, Noise& n, Colour c)
-{
-    for (int i = 0; i < 18; ++i)
-    {
-        const double t = i / 18.0;
-        cairo_arc(cr, x + t * size * 1.5 + n.Range(-size, size) * 0.2, y - t * size * 2.5, size * (0.3 + t * 0.5), 0,
-                  2 * Pi);
-        SetColour(cr, c, 0.25);
-        cairo_fill(cr);
-    }
-}
-
-void Flames(cairo_t* cr, double x, double y, double size, Noise& n)
-{
-    for (int i = 0; i < 12; ++i)
-    {
-        const double fx = x + n.Range(-size, size) * 0.6, fy = y - n.Range(0, size);
-        cairo_arc(cr, fx, fy, size * n.Range(0.1, 0.3), 0, 2 * Pi);
-        SetColour(cr, i % 2 ? Hex(0xffb040) : Hex(0xff5a20), 0.55);
-        cairo_fill(cr);
-    }
-}
-
 void WavingFlag(cairo_t* cr, int nation, double x, double y, double w, double h, double poleFoot)
 {
     // The flag drawn flat, then laid on a gentle wave in narrow strips with light and shade.
@@ -249,7 +91,7 @@ void WavingFlag(cairo_t* cr, int nation, double x, double y, double w, double h,
 void ChartTable(cairo_t* cr, double w, double h, Noise& n)
 {
     // A sea chart on a wooden table: paper, grid, coasts, course lines and a compass rose.
-    Gradient(cr, 0, h, Hex(0x4a2e1a), Hex(0x2a1a0e), w);
+    FillGradient(cr, 0, h, Hex(0x4a2e1a), Hex(0x2a1a0e), w);
     for (int i = 0; i < 300; ++i)
     {
         SetColour(cr, Hex(0x6a4428), 0.15);
@@ -317,7 +159,7 @@ void ChartTable(cairo_t* cr, double w, double h, Noise& n)
 
 void Blueprint(cairo_t* cr, double w, double h, Noise& n)
 {
-    Gradient(cr, 0, h, Hex(0x1a4a8a), Hex(0x0e2e5a), w);
+    FillGradient(cr, 0, h, Hex(0x1a4a8a), Hex(0x0e2e5a), w);
     SetColour(cr, Hex(0xffffff), 0.12);
     cairo_set_line_width(cr, 1.0);
     for (double x = 0; x < w; x += 20)
@@ -350,185 +192,6 @@ void Blueprint(cairo_t* cr, double w, double h, Noise& n)
     cairo_stroke(cr);
 }
 
-/// Cliffs or mountains along the horizon, from x0 to x1.
-void Coastline(cairo_t* cr, double w, double h, double horizon, double x0, double x1, double height, Colour rock,
-               bool snow, Noise& n)
-{
-    const double hy = h * horizon;
-    cairo_move_to(cr, x0 * w, hy);
-    const int peaks = 7;
-    std::vector<std::array<double, 2>> tops;
-    for (int i = 0; i <= peaks; ++i)
-    {
-        const double x = (x0 + (x1 - x0) * i / peaks) * w;
-        const double y = hy - h * height * n.Range(0.4, 1.0);
-        cairo_line_to(cr, x, y);
-        tops.push_back({x, y});
-    }
-    cairo_line_to(cr, x1 * w, hy);
-    cairo_close_path(cr);
-    SetColour(cr, rock);
-    cairo_fill(cr);
-    if (snow)
-    {
-        SetColour(cr, Hex(0xe8eef4), 0.9);
-        for (const auto& t : tops)
-        {
-            cairo_move_to(cr, t[0] - h * 0.02, t[1] + h * 0.025);
-            cairo_line_to(cr, t[0], t[1]);
-            cairo_line_to(cr, t[0] + h * 0.02, t[1] + h * 0.025);
-            cairo_close_path(cr);
-        }
-        cairo_fill(cr);
-    }
-}
-
-void Palm(cairo_t* cr, double x, double y, double s, Colour c)
-{
-    SetColour(cr, c);
-    cairo_set_line_width(cr, s * 0.08);
-    cairo_move_to(cr, x, y);
-    cairo_curve_to(cr, x + s * 0.1, y - s * 0.5, x + s * 0.05, y - s * 0.8, x + s * 0.2, y - s);
-    cairo_stroke(cr);
-    for (int i = 0; i < 6; ++i)
-    {
-        const double a = -Pi + i * Pi / 5;
-        cairo_move_to(cr, x + s * 0.2, y - s);
-        cairo_curve_to(cr, x + s * 0.2 + std::cos(a) * s * 0.3, y - s - s * 0.15, x + s * 0.2 + std::cos(a) * s * 0.5,
-                       y - s + std::sin(a + Pi) * s * 0.1, x + s * 0.2 + std::cos(a) * s * 0.55, y - s + s * 0.25);
-        cairo_stroke(cr);
-    }
-}
-
-/// The mission pictures, one subject each (see MissionPictureCodes).
-void PaintMission(cairo_t* cr, int number, double w, double h, Noise& n)
-{
-    switch (number)
-    {
-        case 1: // U-boats: a surfaced submarine at night, a burning ship far off
-            Seascape(cr, w, h, Night, 0.6, n);
-            Flames(cr, w * 0.8, h * 0.595, h * 0.04, n);
-            Silhouette(cr, 16, w * 0.72, h * 0.605, w * 0.14, Night.ink);
-            Silhouette(cr, 18, w * 0.1, h * 0.74, w * 0.55, Hex(0x02040a));
-            break;
-        case 2: // the Pacific fleet: a battle line under a bright sky
-            Seascape(cr, w, h, Day, 0.6, n);
-            for (int i = 0; i < 4; ++i)
-            {
-                Silhouette(cr, i % 2 ? 60 : 63, w * (0.04 + i * 0.24), h * (0.62 + i * 0.03), w * (0.2 + i * 0.03),
-                           Mix(Day.ink, Day.skyHorizon, 0.3 - i * 0.08));
-            }
-            break;
-        case 3: // carriers: a carrier launching, aircraft overhead
-            Seascape(cr, w, h, Dawn, 0.6, n);
-            Silhouette(cr, 73, w * 0.15, h * 0.72, w * 0.7, Dawn.ink);
-            for (int i = 0; i < 6; ++i)
-            {
-                Aircraft(cr, i % 2 ? 80 : 83, w * (0.5 + i * 0.07), h * (0.18 + (i % 3) * 0.06), w * 0.05, -0.25, Dawn.ink);
-            }
-            break;
-        case 4: // the Atlantic: destroyers in a heavy sea
-            Seascape(cr, w, h, Storm, 0.52, n);
-            cairo_save(cr);
-            cairo_translate(cr, w * 0.2, h * 0.66);
-            cairo_rotate(cr, -0.08);
-            Silhouette(cr, 46, 0, 0, w * 0.45, Storm.ink);
-            cairo_restore(cr);
-            Silhouette(cr, 43, w * 0.7, h * 0.56, w * 0.2, Mix(Storm.ink, Storm.skyHorizon, 0.4));
-            break;
-        case 5: // the air war: bombers and their escort above the clouds
-            Seascape(cr, w, h, Day, 0.85, n);
-            for (int i = 0; i < 6; ++i)
-            {
-                Aircraft(cr, 87, w * (0.15 + (i % 3) * 0.25), h * (0.25 + (i / 3) * 0.25), w * 0.16, -0.2, Day.ink);
-            }
-            for (int i = 0; i < 4; ++i)
-            {
-                Aircraft(cr, 80, w * (0.2 + i * 0.2), h * 0.1, w * 0.06, -0.2, Day.ink);
-            }
-            break;
-        case 6: // the Mediterranean: cruisers off a sunlit coast
-            Seascape(cr, w, h, Day, 0.55, n);
-            Coastline(cr, w, h, 0.55, 0.0, 0.45, 0.08, Hex(0x9a8a6a), false, n);
-            Silhouette(cr, 56, w * 0.4, h * 0.66, w * 0.4, Day.ink);
-            Silhouette(cr, 50, w * 0.1, h * 0.6, w * 0.22, Mix(Day.ink, Day.skyHorizon, 0.35));
-            break;
-        case 7: // Pacific submarines: a periscope's view at dusk
-            Seascape(cr, w, h, Dusk, 0.5, n);
-            Silhouette(cr, 73, w * 0.35, h * 0.52, w * 0.3, Dusk.ink);
-            SetColour(cr, Hex(0x000000));
-            cairo_rectangle(cr, 0, 0, w, h);
-            cairo_arc_negative(cr, w / 2, h / 2, h * 0.46, 2 * Pi, 0);
-            cairo_fill(cr);
-            SetColour(cr, Hex(0x000000), 0.8);
-            cairo_set_line_width(cr, 1.5);
-            cairo_move_to(cr, w * 0.2, h / 2);
-            cairo_line_to(cr, w * 0.8, h / 2);
-            cairo_move_to(cr, w / 2, h * 0.2);
-            cairo_line_to(cr, w / 2, h * 0.8);
-            cairo_stroke(cr);
-            break;
-        case 8: // the Channel: white cliffs and torpedo boats at dawn
-            Seascape(cr, w, h, Dawn, 0.56, n);
-            Coastline(cr, w, h, 0.56, 0.5, 1.0, 0.1, Hex(0xe4e0d4), false, n);
-            for (int i = 0; i < 3; ++i)
-            {
-                Silhouette(cr, 26, w * (0.08 + i * 0.16), h * (0.68 + i * 0.05), w * 0.16, Dawn.ink);
-            }
-            break;
-        case 9: // Norway: a fjord under snow-capped mountains
-            Seascape(cr, w, h, Storm, 0.6, n);
-            Coastline(cr, w, h, 0.6, 0.0, 0.4, 0.3, Hex(0x3a4450), true, n);
-            Coastline(cr, w, h, 0.6, 0.62, 1.0, 0.25, Hex(0x343e48), true, n);
-            Silhouette(cr, 43, w * 0.4, h * 0.66, w * 0.22, Storm.ink);
-            break;
-        case 10: // convoys: merchantmen in columns with an escort
-            Seascape(cr, w, h, Storm, 0.55, n);
-            for (int i = 0; i < 8; ++i)
-            {
-                Silhouette(cr, i % 4 == 3 ? 30 : 3, w * (0.02 + (i % 4) * 0.25), h * (0.58 + (i / 4) * 0.1),
-                           w * (0.12 + (i / 4) * 0.05), Mix(Storm.ink, Storm.skyHorizon, 0.3 - (i / 4) * 0.2));
-            }
-            break;
-        case 11: // Japan: a red sun over a mountain and the battle fleet
-            Seascape(cr, w, h, Dawn, 0.62, n);
-            cairo_arc(cr, w * 0.7, h * 0.3, h * 0.12, 0, 2 * Pi);
-            SetColour(cr, Hex(0xd03a2a), 0.85);
-            cairo_fill(cr);
-            cairo_move_to(cr, w * 0.05, h * 0.62);
-            cairo_line_to(cr, w * 0.28, h * 0.36);
-            cairo_line_to(cr, w * 0.34, h * 0.36);
-            cairo_line_to(cr, w * 0.6, h * 0.62);
-            cairo_close_path(cr);
-            SetColour(cr, Hex(0x4a4a66));
-            cairo_fill(cr);
-            cairo_move_to(cr, w * 0.23, h * 0.42);
-            cairo_line_to(cr, w * 0.28, h * 0.36);
-            cairo_line_to(cr, w * 0.34, h * 0.36);
-            cairo_line_to(cr, w * 0.39, h * 0.42);
-            cairo_close_path(cr);
-            SetColour(cr, Hex(0xf0f0f4));
-            cairo_fill(cr);
-            Silhouette(cr, 66, w * 0.45, h * 0.72, w * 0.5, Dawn.ink);
-            break;
-        default: // the Indies: a palm island and cruisers in tropical light
-            Seascape(cr, w, h, Day, 0.6, n);
-            cairo_save(cr);
-            cairo_translate(cr, w * 0.22, h * 0.6);
-            cairo_scale(cr, w * 0.2, h * 0.04);
-            cairo_arc(cr, 0, 0, 1, Pi, 2 * Pi);
-            cairo_restore(cr);
-            SetColour(cr, Hex(0xd8c890));
-            cairo_fill(cr);
-            for (int i = 0; i < 4; ++i)
-            {
-                Palm(cr, w * (0.1 + i * 0.06), h * 0.59, h * (0.12 + (i % 2) * 0.04), Hex(0x1e3a22));
-            }
-            Silhouette(cr, 53, w * 0.45, h * 0.7, w * 0.42, Day.ink);
-            break;
-    }
-}
-
 void Paint(cairo_t* cr, const art::Picture& p)
 {
     const double w = p.width, h = p.height;
@@ -541,7 +204,7 @@ void Paint(cairo_t* cr, const art::Picture& p)
             Fleet(cr, w, h, 0.62, Dusk, n, 6, 1.0);
             for (int i = 0; i < 5; ++i)
             {
-                Aircraft(cr, 86, w * (0.15 + i * 0.06), h * (0.18 + (i % 2) * 0.05), w * 0.03, -0.05, Dusk.ink);
+                PosterAircraft(cr, 86, w * (0.15 + i * 0.06), h * (0.18 + (i % 2) * 0.05), w * 0.03, -0.05, Dusk.ink);
             }
             break;
         case art::Scene::Opening:
@@ -588,7 +251,7 @@ void Paint(cairo_t* cr, const art::Picture& p)
             Fleet(cr, w, h, 0.64, Day, n, 5, 0.9);
             for (int i = 0; i < 7; ++i)
             {
-                Aircraft(cr, 80, w * (0.1 + i * 0.05), h * (0.2 + (i % 3) * 0.04), w * 0.03, 0, Day.ink);
+                PosterAircraft(cr, 80, w * (0.1 + i * 0.05), h * (0.2 + (i % 3) * 0.04), w * 0.03, 0, Day.ink);
             }
             break;
         case art::Scene::Defeat:
@@ -631,7 +294,7 @@ void Paint(cairo_t* cr, const art::Picture& p)
             Seascape(cr, w, h, Day, 0.8, n);
             for (int i = 0; i < 9; ++i)
             {
-                Aircraft(cr, i < 3 ? 87 : 80, w * (0.2 + (i % 3) * 0.22), h * (0.2 + (i / 3) * 0.18),
+                PosterAircraft(cr, i < 3 ? 87 : 80, w * (0.2 + (i % 3) * 0.22), h * (0.2 + (i / 3) * 0.18),
                          w * (i < 3 ? 0.12 : 0.06), -0.3, Day.ink);
             }
             break;
@@ -659,7 +322,7 @@ void Paint(cairo_t* cr, const art::Picture& p)
         {
             // Calm sea under the sprites the difficulty screen draws here; the rank's gold
             // sleeve rings in the corner.
-            Gradient(cr, 0, h, Hex(0x1f4a7a), Hex(0x0e2848), w);
+            FillGradient(cr, 0, h, Hex(0x1f4a7a), Hex(0x0e2848), w);
             for (int i = 0; i < 60; ++i)
             {
                 const double x = n.Range(0, w), y = n.Range(0, h);

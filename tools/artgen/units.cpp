@@ -1,8 +1,8 @@
 #include "units.h"
 
+#include "unit_parts.h"
+
 #include "art/sheets.h"
-#include "image_io.h"
-#include "state/class_table.h"
 
 #include <algorithm>
 #include <array>
@@ -19,26 +19,10 @@ constexpr SidePalette PlayerColours{Hex(0xa9bdd2), Hex(0x7d93ab), Hex(0xe8eef4),
 constexpr SidePalette ComputerColours{Hex(0xc0604a), Hex(0x8a4234), Hex(0xf0d8c4), Hex(0x2a120c), Hex(0x74302a),
                                       Hex(0xffd23c)};
 
-constexpr Colour White = Hex(0xffffff);
-constexpr Colour Black = Hex(0x000000);
-constexpr Colour Concrete = Hex(0x9c9a8e);
 
 constexpr std::array<int, 8> Dx{1, 1, 0, -1, -1, -1, 0, 1};
 constexpr std::array<int, 8> Dy{0, 1, 1, 1, 0, -1, -1, -1};
 
-void Gradient(cairo_t* cr, Colour base, double halfWidth)
-{
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
-    const Colour light = Mix(base, White, 0.35);
-    const Colour dark = Mix(base, Black, 0.3);
-    cairo_pattern_add_color_stop_rgb(p, 0, light.r, light.g, light.b);
-    cairo_pattern_add_color_stop_rgb(p, 0.45, base.r, base.g, base.b);
-    cairo_pattern_add_color_stop_rgb(p, 1, dark.r, dark.g, dark.b);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-}
-
-/// A hull heading +x, centred on the origin.
 void HullPath(cairo_t* cr, double length, double beam, double bowLength, double sternLength)
 {
     const double h = length / 2;
@@ -70,7 +54,7 @@ void Wake(cairo_t* cr, double length, double beam)
 void Hull(cairo_t* cr, const SidePalette& pal, double length, double beam, double bow, double stern)
 {
     HullPath(cr, length, beam, bow, stern);
-    Gradient(cr, pal.hull, beam / 2);
+    ShadeAcross(cr, pal.hull, beam / 2);
     cairo_fill_preserve(cr);
     SetColour(cr, pal.trim);
     cairo_set_line_width(cr, 1.2);
@@ -101,7 +85,7 @@ void Turret(cairo_t* cr, const SidePalette& pal, double x, double size, bool aft
     cairo_arc(cr, x, 0, r, 0, 2 * Pi);
     cairo_new_path(cr);
     cairo_arc(cr, x, 0, r, 0, 2 * Pi);
-    Gradient(cr, pal.turret, r);
+    ShadeAcross(cr, pal.turret, r);
     cairo_fill_preserve(cr);
     SetColour(cr, pal.trim);
     cairo_stroke(cr);
@@ -127,7 +111,7 @@ void Funnel(cairo_t* cr, const SidePalette& pal, double x, double w, double h)
 void Block(cairo_t* cr, const SidePalette& pal, double x, double y, double w, double h)
 {
     RoundedRect(cr, x - w / 2, y - h / 2, w, h, std::min(w, h) * 0.3);
-    Gradient(cr, pal.superstructure, h / 2);
+    ShadeAcross(cr, pal.superstructure, h / 2);
     cairo_fill_preserve(cr);
     SetColour(cr, pal.trim);
     cairo_set_line_width(cr, 0.9);
@@ -189,7 +173,7 @@ void Carrier(cairo_t* cr, const Design& d, const SidePalette& pal)
     const double B = d.beam;
     Wake(cr, L, B * 0.7);
     HullPath(cr, L, B * 0.72, L * 0.22, L * 0.08);
-    Gradient(cr, pal.hull, B * 0.36);
+    ShadeAcross(cr, pal.hull, B * 0.36);
     cairo_fill_preserve(cr);
     SetColour(cr, pal.trim);
     cairo_set_line_width(cr, 1.1);
@@ -258,7 +242,7 @@ void Submarine(cairo_t* cr, const Design& d, const SidePalette& pal)
     cairo_line_to(cr, h - L * 0.3, b);
     cairo_curve_to(cr, h - L * 0.25, b, h - 2, b, h, 0);
     cairo_close_path(cr);
-    Gradient(cr, Mix(pal.hull, Black, 0.45), b);
+    ShadeAcross(cr, Mix(pal.hull, Black, 0.45), b);
     cairo_fill_preserve(cr);
     SetColour(cr, pal.trim);
     cairo_set_line_width(cr, 1.1);
@@ -343,244 +327,6 @@ void SmallShip(cairo_t* cr, const Design& d, const SidePalette& pal)
     }
 }
 
-void Wing(cairo_t* cr, double x, double span, double rootChord, double tipChord, double sweep)
-{
-    cairo_move_to(cr, x + rootChord / 2, 0);
-    cairo_line_to(cr, x + tipChord / 2 - sweep, -span / 2);
-    cairo_line_to(cr, x - tipChord / 2 - sweep, -span / 2);
-    cairo_line_to(cr, x - rootChord / 2, 0);
-    cairo_line_to(cr, x - tipChord / 2 - sweep, span / 2);
-    cairo_line_to(cr, x + tipChord / 2 - sweep, span / 2);
-    cairo_close_path(cr);
-}
-
-void Nacelle(cairo_t* cr, const SidePalette& pal, double x, double y, double len)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_scale(cr, len / 2, 1.6);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-    cairo_restore(cr);
-    FillStroke(cr, Mix(pal.hull, Black, 0.2), pal.trim, 0.8);
-    SetColour(cr, White, 0.8);
-    cairo_rectangle(cr, x + len / 2, y - 3.2, 0.9, 6.4);
-    cairo_fill(cr);
-}
-
-void Aircraft(cairo_t* cr, const Design& d, const SidePalette& pal)
-{
-    const double L = d.length;
-    const double S = d.beam;
-    const Colour body = pal.hull;
-    const bool big = d.kind == Kind::TwinBomber || d.kind == Kind::HeavyBomber || d.kind == Kind::FlyingBoat;
-    const double chord = big ? L * 0.2 : L * 0.24;
-    const double wingX = d.kind == Kind::FlyingBoat ? L * 0.02 : L * 0.08;
-    Wing(cr, wingX, S, chord, chord * 0.55, big ? 1.0 : 1.5);
-    Gradient(cr, body, S / 2);
-    cairo_fill_preserve(cr);
-    SetColour(cr, pal.trim);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
-    // Tail plane.
-    const double tailX = -L / 2 + L * 0.1;
-    if (d.kind == Kind::TwinFighter)
-    {
-        // Twin booms from the engines back to one tail plane.
-        for (double y : {-S * 0.2, S * 0.2})
-        {
-            cairo_rectangle(cr, tailX, y - 1.1, L * 0.55, 2.2);
-        }
-        FillStroke(cr, body, pal.trim, 0.8);
-        cairo_rectangle(cr, tailX - 1.5, -S * 0.24, 3.5, S * 0.48);
-        FillStroke(cr, body, pal.trim, 0.8);
-        Nacelle(cr, pal, wingX + 2, -S * 0.2, L * 0.36);
-        Nacelle(cr, pal, wingX + 2, S * 0.2, L * 0.36);
-    }
-    else
-    {
-        Wing(cr, tailX, S * (big ? 0.38 : 0.42), L * 0.14, L * 0.08, 0.8);
-        FillStroke(cr, body, pal.trim, 0.9);
-    }
-    // Fuselage.
-    const double fw = d.kind == Kind::FlyingBoat ? L * 0.2 : (big ? L * 0.13 : L * 0.16);
-    const double fl = d.kind == Kind::TwinFighter ? L * 0.55 : L;
-    const double fx = d.kind == Kind::TwinFighter ? L * 0.12 : 0;
-    cairo_save(cr);
-    cairo_translate(cr, fx, 0);
-    cairo_scale(cr, fl / 2, fw / 2);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-    cairo_restore(cr);
-    Gradient(cr, Mix(body, Black, 0.1), fw / 2);
-    cairo_fill_preserve(cr);
-    SetColour(cr, pal.trim);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
-    // Cockpit glazing.
-    cairo_save(cr);
-    cairo_translate(cr, fx + fl * (big ? 0.36 : 0.12), 0);
-    cairo_scale(cr, fl * 0.08, fw * 0.28);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-    cairo_restore(cr);
-    SetColour(cr, Hex(0x9fd8ff));
-    cairo_fill(cr);
-    // Engines and propellers.
-    switch (d.kind)
-    {
-        case Kind::Fighter:
-        case Kind::TorpedoBomber:
-            SetColour(cr, White, 0.85);
-            cairo_rectangle(cr, L / 2 - 0.5, -S * 0.17, 1.0, S * 0.34);
-            cairo_fill(cr);
-            break;
-        case Kind::TwinBomber:
-        case Kind::FlyingBoat:
-            Nacelle(cr, pal, wingX + 2, -S * 0.22, L * 0.3);
-            Nacelle(cr, pal, wingX + 2, S * 0.22, L * 0.3);
-            break;
-        case Kind::HeavyBomber:
-            for (double y : {-S * 0.36, -S * 0.19, S * 0.19, S * 0.36})
-            {
-                Nacelle(cr, pal, wingX + 1.5 - std::abs(y) * 0.05, y, L * 0.22);
-            }
-            break;
-        default:
-            break;
-    }
-    if (d.kind == Kind::TorpedoBomber)
-    {
-        SetColour(cr, Hex(0x222222));
-        cairo_rectangle(cr, -L * 0.05, fw * 0.25, L * 0.42, 1.6);
-        cairo_fill(cr);
-    }
-    if (d.kind == Kind::FlyingBoat)
-    {
-        for (double y : {-S * 0.44, S * 0.44})
-        {
-            cairo_save(cr);
-            cairo_translate(cr, wingX, y);
-            cairo_scale(cr, 2.6, 1.1);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-            cairo_restore(cr);
-            FillStroke(cr, body, pal.trim, 0.6);
-        }
-    }
-    // Wing markings in the side's accent colour.
-    for (double y : {-S * 0.33, S * 0.33})
-    {
-        cairo_arc(cr, wingX - 0.5, y, big ? 2.0 : 1.7, 0, 2 * Pi);
-        FillStroke(cr, pal.accent, White, 0.6);
-    }
-}
-
-void GunSite(cairo_t* cr, const Design& d, const SidePalette& pal, int facing)
-{
-    // Emplacement ring does not turn; the turret does.
-    cairo_arc(cr, 0, 0, 16, 0, 2 * Pi);
-    FillStroke(cr, Mix(Concrete, Black, 0.15), Hex(0x3b3a33), 1.2);
-    cairo_arc(cr, 0, 0, 12.5, 0, 2 * Pi);
-    SetColour(cr, Concrete);
-    cairo_fill(cr);
-    for (int i = 0; i < 8; ++i)
-    {
-        const double a = i * Pi / 4 + Pi / 8;
-        cairo_arc(cr, 14.3 * std::cos(a), 14.3 * std::sin(a), 1.5, 0, 2 * Pi);
-        SetColour(cr, Hex(0x6a6650));
-        cairo_fill(cr);
-    }
-    cairo_save(cr);
-    cairo_rotate(cr, facing * Pi / 4);
-    const int barrels = d.variant;
-    const double size = 8 + barrels * 1.5;
-    for (int i = 0; i < barrels; ++i)
-    {
-        const double off = (i - (barrels - 1) / 2.0) * 2.6;
-        cairo_rectangle(cr, 2, off - 0.9, size + 4, 1.8);
-    }
-    SetColour(cr, pal.trim);
-    cairo_fill(cr);
-    RoundedRect(cr, -size / 2, -size / 2, size, size, size * 0.35);
-    Gradient(cr, pal.turret, size / 2);
-    cairo_fill_preserve(cr);
-    SetColour(cr, pal.trim);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
-void Dish(cairo_t* cr, const SidePalette& pal, double x, double y, double r, double angle)
-{
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, r * 0.45, r);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * Pi);
-    cairo_restore(cr);
-    FillStroke(cr, Mix(pal.superstructure, Black, 0.1), pal.trim, 1.0);
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    SetColour(cr, pal.trim);
-    cairo_set_line_width(cr, 1.0);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, r * 0.9, 0);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
-/// Radar station: frames 0..4 the dish turning, 5..7 the three stations.
-void RadarSite(cairo_t* cr, const SidePalette& pal, int frame)
-{
-    RoundedRect(cr, -16, -16, 32, 32, 4);
-    FillStroke(cr, Concrete, Hex(0x3b3a33), 1.2);
-    SetColour(cr, Hex(0x6a6650));
-    cairo_set_line_width(cr, 0.8);
-    cairo_move_to(cr, -16, 0);
-    cairo_line_to(cr, 16, 0);
-    cairo_move_to(cr, 0, -16);
-    cairo_line_to(cr, 0, 16);
-    cairo_stroke(cr);
-    // Hut in the side's colour.
-    cairo_rectangle(cr, 4, 5, 10, 8);
-    FillStroke(cr, pal.turret, pal.trim, 0.9);
-    if (frame < 5)
-    {
-        Dish(cr, pal, -3, -3, 11, frame * Pi / 5);
-        return;
-    }
-    switch (frame)
-    {
-        case 5: // short-range: one dish on a mast
-            Dish(cr, pal, -4, -4, 10, -Pi / 4);
-            break;
-        case 6: // anti-submarine: dish plus hydrophone cable into the sea
-            Dish(cr, pal, -5, -5, 8, -Pi / 4);
-            SetColour(cr, pal.accent);
-            cairo_set_line_width(cr, 1.2);
-            for (int i = 1; i <= 3; ++i)
-            {
-                cairo_arc(cr, -8, 10, i * 2.5, Pi, 1.5 * Pi);
-                cairo_stroke(cr);
-            }
-            break;
-        default: // long-range: a large bedstead array
-            cairo_save(cr);
-            cairo_translate(cr, -3, -4);
-            cairo_rotate(cr, -Pi / 4);
-            cairo_rectangle(cr, -11, -3, 22, 6);
-            FillStroke(cr, Mix(pal.superstructure, Black, 0.1), pal.trim, 1.0);
-            SetColour(cr, pal.trim);
-            cairo_set_line_width(cr, 0.6);
-            for (int i = -8; i <= 8; i += 4)
-            {
-                cairo_move_to(cr, i, -3);
-                cairo_line_to(cr, i, 3);
-            }
-            cairo_stroke(cr);
-            cairo_restore(cr);
-            break;
-    }
-}
-
 void DrawShape(cairo_t* cr, const Design& d, const SidePalette& pal)
 {
     switch (d.kind)
@@ -610,7 +356,7 @@ void DrawShape(cairo_t* cr, const Design& d, const SidePalette& pal)
         case Kind::FlyingBoat:
         case Kind::TwinBomber:
         case Kind::HeavyBomber:
-            Aircraft(cr, d, pal);
+            DrawAircraft(cr, d, pal);
             break;
         case Kind::Gun:
         case Kind::Radar:
@@ -618,79 +364,25 @@ void DrawShape(cairo_t* cr, const Design& d, const SidePalette& pal)
     }
 }
 
-Design Ship(Kind kind, double length, double beam, int fore, int aft, int funnels, double turret, int variant = 0)
-{
-    return Design{kind, length, beam, fore, aft, funnels, turret, variant};
-}
-
-Design Plane(Kind kind, double length, double span)
-{
-    return Design{kind, length, span, 0, 0, 0, 0, 0};
-}
-
 } // namespace
+
+void ShadeAcross(cairo_t* cr, Colour base, double halfWidth)
+{
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, -halfWidth, 0, halfWidth);
+    const Colour light = Mix(base, White, 0.35);
+    const Colour dark = Mix(base, Black, 0.3);
+    cairo_pattern_add_color_stop_rgb(p, 0, light.r, light.g, light.b);
+    cairo_pattern_add_color_stop_rgb(p, 0.45, base.r, base.g, base.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, dark.r, dark.g, dark.b);
+    cairo_set_source(cr, p);
+    cairo_pattern_destroy(p);
+}
+
+/// A hull heading +x, centred on the origin.
 
 const SidePalette& PaletteOf(Side side)
 {
     return side == Side::Player ? PlayerColours : ComputerColours;
-}
-
-Design DesignForClass(int c)
-{
-    switch (c)
-    {
-        case 2: return Ship(Kind::Transport, 30, 10, 0, 0, 1, 0);
-        case 3: return Ship(Kind::Transport, 35, 11, 0, 0, 1, 0);
-        case 6: return Ship(Kind::Transport, 38, 12.5, 0, 0, 1, 0);
-        case 10: return Ship(Kind::Submarine, 30, 5.5, 0, 0, 0, 0);
-        case 13: return Ship(Kind::Submarine, 35, 6, 0, 0, 0, 0);
-        case 16: return Ship(Kind::Submarine, 37, 6.8, 0, 0, 0, 0, 1);
-        case 18: return Ship(Kind::Submarine, 39, 6.5, 0, 0, 0, 0, 1);
-        case 20: return Ship(Kind::SmallCombatant, 29, 8, 1, 0, 1, 4.5);
-        case 23: return Ship(Kind::SmallCombatant, 23, 6.5, 1, 0, 0, 3.5);
-        case 26: return Ship(Kind::SmallCombatant, 26, 6.5, 1, 0, 0, 3.5, 1);
-        case 30: return Ship(Kind::SmallCombatant, 32, 8, 1, 1, 1, 4.5);
-        case 40: return Ship(Kind::Destroyer, 36, 7, 1, 1, 2, 4.5);
-        case 43: return Ship(Kind::Destroyer, 38, 7.5, 1, 1, 2, 5);
-        case 46: return Ship(Kind::Destroyer, 39, 8, 2, 1, 2, 5);
-        case 48: return Ship(Kind::Destroyer, 40, 8, 2, 2, 2, 4.8, 1);
-        case 50: return Ship(Kind::Cruiser, 72, 12, 2, 2, 2, 7);
-        case 51: return Ship(Kind::Cruiser, 66, 11.5, 1, 1, 1, 7);
-        case 52: return Ship(Kind::Cruiser, 70, 12, 2, 0, 2, 7, 1);
-        case 53: return Ship(Kind::Cruiser, 76, 13, 2, 2, 2, 7.5);
-        case 54: return Ship(Kind::Cruiser, 76, 13, 2, 1, 2, 7.5, 1);
-        case 56: return Ship(Kind::Cruiser, 78, 14, 2, 1, 2, 8.5);
-        case 58: return Ship(Kind::Cruiser, 79, 13.5, 3, 2, 1, 7.5);
-        case 60: return Ship(Kind::Battleship, 80, 15, 2, 2, 2, 9.5);
-        case 63: return Ship(Kind::Battleship, 80, 18, 2, 2, 1, 11);
-        case 66: return Ship(Kind::Battleship, 82, 20, 2, 1, 1, 12.5);
-        case 68: return Ship(Kind::Battleship, 82, 18.5, 3, 1, 2, 10.5);
-        case 70: return Ship(Kind::Carrier, 74, 16, 0, 0, 0, 0);
-        case 71: return Ship(Kind::Carrier, 68, 14.5, 0, 0, 0, 0, 2);
-        case 72: return Ship(Kind::Carrier, 74, 16, 0, 0, 0, 0, 1);
-        case 73: return Ship(Kind::Carrier, 81, 19, 0, 0, 0, 0);
-        case 74: return Ship(Kind::Carrier, 80, 17, 0, 0, 0, 0);
-        case 76:
-        case 78: return Ship(Kind::Carrier, 82, 21, 0, 0, 0, 0);
-        case 80: return Plane(Kind::Fighter, 24, 30);
-        case 81: return Plane(Kind::TwinFighter, 26, 34);
-        case 82:
-        case 83: return Plane(Kind::TorpedoBomber, 28, 33);
-        case 84: return Plane(Kind::FlyingBoat, 28, 39);
-        case 86: return Plane(Kind::TwinBomber, 30, 36);
-        case 87: return Plane(Kind::HeavyBomber, 32, 39);
-        case 88: return Plane(Kind::HeavyBomber, 36, 41);
-        case 90: return Ship(Kind::Auxiliary, 32, 10, 0, 0, 1, 0);
-        case 93:
-        case 96: return Ship(Kind::Auxiliary, 36, 11, 0, 0, 1, 0);
-        case 100: return Design{Kind::Gun, 30, 30, 0, 0, 0, 0, 1};
-        case 103: return Design{Kind::Gun, 30, 30, 0, 0, 0, 0, 2};
-        case 106: return Design{Kind::Gun, 30, 30, 0, 0, 0, 0, 3};
-        case 107: return Design{Kind::Radar, 30, 30, 0, 0, 0, 0, 5};
-        case 108: return Design{Kind::Radar, 30, 30, 0, 0, 0, 0, 6};
-        case 109: return Design{Kind::Radar, 30, 30, 0, 0, 0, 0, 7};
-        default: return Ship(Kind::Launch, 20, 6, 1, 0, 0, 3);
-    }
 }
 
 bool IsTwoCell(const Design& d)
@@ -705,11 +397,11 @@ void DrawUnit(cairo_t* cr, const Design& d, Side side, int facing)
     cairo_translate(cr, art::CellSize / 2.0, art::CellSize / 2.0);
     if (d.kind == Kind::Gun)
     {
-        GunSite(cr, d, pal, facing);
+        DrawGunSite(cr, d, pal, facing);
     }
     else if (d.kind == Kind::Radar)
     {
-        RadarSite(cr, pal, facing);
+        DrawRadarSite(cr, pal, facing);
     }
     else
     {
@@ -732,85 +424,6 @@ void DrawTwoCellShip(cairo_t* cr, const Design& d, Side side, int facing)
     }
     DrawShape(cr, along, PaletteOf(side));
     cairo_restore(cr);
-}
-
-void WriteUnitSheets(const std::filesystem::path& root)
-{
-    ClassTable table;
-    InitShipClasses(table);
-    // Which design each sprite row, large picture and icon shows. The class table decides; rows
-    // shared by several classes show the first of them.
-    std::array<int, art::SpriteRowCount> rowClass{};
-    std::array<int, art::SpriteRowCount> rowHalf{}; // 0 one cell, 1 bow, 2 stern
-    std::array<int, art::BigPictureCount> bigClass{};
-    std::array<int, art::IconCount> iconClass{};
-    for (int c = 1; c <= ClassCount; ++c)
-    {
-        const ClassRec& rec = table.Class(c);
-        if (rec.Name.Length == 0)
-        {
-            continue;
-        }
-        const int row = rec.Sprite;
-        if (rowClass[row] == 0)
-        {
-            rowClass[row] = c;
-            rowHalf[row] = HasSecondUnit(c) ? 1 : 0;
-            if (HasSecondUnit(c))
-            {
-                rowClass[row + 1] = c;
-                rowHalf[row + 1] = 2;
-            }
-        }
-        if (rec.BigSprite >= 100 && bigClass[rec.BigSprite - 100] == 0)
-        {
-            bigClass[rec.BigSprite - 100] = c;
-        }
-        if (iconClass[rec.Icon] == 0)
-        {
-            iconClass[rec.Icon] = c;
-        }
-    }
-
-    for (Side side : {Side::Player, Side::Computer})
-    {
-        const auto& sheets = side == Side::Player ? art::PlayerSpriteSheets : art::ComputerSpriteSheets;
-        for (int file = 0; file < 3; ++file)
-        {
-            DrawSheet(root, sheets[file], [&](cairo_t* cr, int frame) {
-                const int row = file * art::SpriteRowsPerFile + frame / art::FacingCount;
-                const int facing = frame % art::FacingCount;
-                const Design d = DesignForClass(rowClass[row]);
-                if (rowHalf[row] == 0)
-                {
-                    DrawUnit(cr, d, side, facing);
-                    return;
-                }
-                // The stern cell lies one step behind the bow on the 3 x 3 plan.
-                const int cellX = rowHalf[row] == 1 ? 1 : 1 - Dx[facing];
-                const int cellY = rowHalf[row] == 1 ? 1 : 1 - Dy[facing];
-                cairo_translate(cr, -cellX * art::CellSize, -cellY * art::CellSize);
-                DrawTwoCellShip(cr, d, side, facing);
-            });
-        }
-        DrawSheet(root, side == Side::Player ? art::PlayerBigSheet : art::ComputerBigSheet,
-                  [&](cairo_t* cr, int frame) {
-                      const int facing = frame % art::FacingCount;
-                      const Design d = DesignForClass(bigClass[frame / art::FacingCount]);
-                      const int blockX = std::min(1, 1 - Dx[facing]);
-                      const int blockY = std::min(1, 1 - Dy[facing]);
-                      cairo_translate(cr, -blockX * art::CellSize, -blockY * art::CellSize);
-                      DrawTwoCellShip(cr, d, side, facing);
-                  });
-    }
-    DrawSheet(root, art::IconSheet, [&](cairo_t* cr, int frame) {
-        DrawSideView(cr, DesignForClass(iconClass[frame]), art::IconSheet.frameWidth, art::IconSheet.frameHeight,
-                     SideStyle::Silhouette);
-    });
-    DrawSheet(root, art::ClassPictureSheet, [&](cairo_t* cr, int frame) {
-        DrawSideView(cr, DesignForClass(iconClass[frame]), art::ClassPictureSheet.frameWidth,
-                     art::ClassPictureSheet.frameHeight, SideStyle::Painted);
-    });
 }
 
 } // namespace olvane::artgen
