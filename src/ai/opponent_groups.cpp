@@ -32,6 +32,12 @@ bool GroupInUse(const GameState& state, int group)
     return state.AIGroup(group).MemberCount > 0;
 }
 
+int SectorRoomNeeded(const GameState& state, int group)
+{
+    constexpr int FormationPositions = 3;
+    return std::min<int>(state.AIGroup(group).MemberCount, FormationPositions);
+}
+
 ZoneSector& SectorOf(GameState& state, int zone, int sector)
 {
     if (sector < 1 || sector > ZoneSectorCapacity)
@@ -95,7 +101,7 @@ bool ZoneTakesGroup(const GameState& state, int zone, int group)
     }
     const AIZoneRec& z = state.AIZone(zone);
     return z.Size != ZoneSizePort && GroupsInZone(state, zone) < z.SectorCount - 1 &&
-           HasFreeSector(state, zone, state.AIGroup(group).MemberCount);
+           HasFreeSector(state, zone, SectorRoomNeeded(state, group));
 }
 
 void ReleaseSector(GameState& state, int group)

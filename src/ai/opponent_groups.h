@@ -32,6 +32,10 @@ const ZoneSector& SectorOf(const GameState& state, int zone, int sector);
 /// True when the unit's zone and sector name a sector that exists.
 bool HasValidSector(const GameState& state, int zone, int sector);
 
+/// The room a group needs in a sector: one formation position per ship, a fourth ship sharing
+/// the third's, so a group of four fits where three do.
+int SectorRoomNeeded(const GameState& state, int group);
+
 /// True when the zone has a free sector that takes `members` ships.
 bool HasFreeSector(const GameState& state, int zone, int members);
 

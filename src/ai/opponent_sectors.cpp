@@ -275,7 +275,8 @@ void AssignSector(Game& game, int g)
         group.Zone = state.Unit(members.front()).AIWork1;
     }
     const int zone = group.Zone;
-    if (!HasFreeSector(state, zone, group.MemberCount))
+    const int room = SectorRoomNeeded(state, g);
+    if (!HasFreeSector(state, zone, room))
     {
         for (int id : members)
         {
@@ -287,7 +288,7 @@ void AssignSector(Game& game, int g)
     const int count = std::min<int>(state.AIZone(zone).SectorCount, ZoneSectorCapacity);
     const int sector = DrawUntil(game, count, [&](int s) {
         const ZoneSector& candidate = SectorOf(state, zone, s);
-        return candidate.Owner == 0 && candidate.Capacity >= group.MemberCount;
+        return candidate.Owner == 0 && candidate.Capacity >= room;
     });
     group.Sector = static_cast<std::uint8_t>(sector);
     SectorOf(state, zone, sector).Owner = static_cast<std::uint8_t>(g);

@@ -130,6 +130,19 @@ TEST(ZoneSectors, AGroupTakesAFreeSectorWithFormationPositions)
     const int toB = (lead.X - lane.BX) * (lead.X - lane.BX) + (lead.Y - lane.BY) * (lead.Y - lane.BY);
     EXPECT_EQ(lead.PlacedX, toA < toB ? lane.BX : lane.AX);
 
+    // A group of four fits where three do; its fourth ship keeps its formation position.
+    PlaceUnit(game, EnemyBaseId + 5, 43, 12, 12);
+    PlaceUnit(game, EnemyBaseId + 6, 43, 14, 12);
+    PlaceUnit(game, EnemyBaseId + 7, 43, 16, 12);
+    PlaceUnit(game, EnemyBaseId + 8, 43, 18, 12);
+    FormGroup(state, 3, 5, {EnemyBaseId + 5, EnemyBaseId + 6, EnemyBaseId + 7, EnemyBaseId + 8});
+    state.Unit(EnemyBaseId + 8).AIWork3 = 2;
+    AssignSector(*game, 3);
+    ASSERT_NE(state.AIGroup(3).Sector, 0);
+    EXPECT_EQ(SectorOf(state, 5, state.AIGroup(3).Sector).Capacity, 3);
+    EXPECT_EQ(state.Unit(EnemyBaseId + 7).AIWork3, 3);
+    EXPECT_EQ(state.Unit(EnemyBaseId + 8).AIWork3, 2);
+
     // No free sector takes the group: every member stands.
     for (ZoneSector& s : state.AIZone(5).Sectors)
     {
