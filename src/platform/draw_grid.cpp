@@ -1,5 +1,7 @@
 #include "platform/draw_grid.h"
 
+#include "platform/scroll_bar.h"
+
 #include <algorithm>
 
 namespace olvane::platform
@@ -155,6 +157,16 @@ void DrawGrid::Paint(Canvas& canvas)
             }
         }
     }
+    ScrollBar bar = VerticalBar();
+    if (bar.Needed())
+    {
+        bar.Paint(canvas, ScrollBar::Place(Rect{0, 0, bounds.width, bounds.height}));
+    }
+}
+
+ScrollBar DrawGrid::VerticalBar() const
+{
+    return ScrollBar{topRow - fixedRows, VisibleDataRows(), rowCount - fixedRows};
 }
 
 void DrawGrid::SelectRow(int r)
@@ -186,6 +198,13 @@ void DrawGrid::SelectRow(int r)
 
 void DrawGrid::MouseDown(MouseButton button, ShiftState shift, Point p)
 {
+    ScrollBar bar = VerticalBar();
+    Rect place = ScrollBar::Place(Rect{0, 0, bounds.width, bounds.height});
+    if (bar.Needed() && place.Contains(p))
+    {
+        topRow = fixedRows + bar.Clicked(place, p);
+        return;
+    }
     int c = 0;
     int r = 0;
     if (button == MouseButton::Left && MouseToCell(p, c, r) && r >= fixedRows)

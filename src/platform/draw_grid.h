@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/scroll_bar.h"
 
 #include <functional>
 #include <vector>
@@ -63,6 +64,8 @@ public:
     void SelectRow(int r);
 
 private:
+    ScrollBar VerticalBar() const;
+
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
 };

@@ -1,5 +1,7 @@
 #include "platform/list_box.h"
 
+#include "platform/scroll_bar.h"
+
 #include <algorithm>
 
 namespace olvane::platform
@@ -76,6 +78,12 @@ void ListBox::Paint(Canvas& canvas)
     canvas.FillRect(r);
     DrawBevel(canvas, r, false);
     Rect inside = r.Inflate(-2);
+    ScrollBar bar{topIndex, VisibleRows(), static_cast<int>(items.size())};
+    if (bar.Needed())
+    {
+        bar.Paint(canvas, ScrollBar::Place(inside));
+        inside.width -= ScrollBar::Width;
+    }
     int rowHeight = RowHeight();
     canvas.brush.style = BrushStyle::Clear;
     Colour text = canvas.font.colour;
@@ -99,6 +107,13 @@ void ListBox::Paint(Canvas& canvas)
 
 void ListBox::MouseDown(MouseButton button, ShiftState shift, Point p)
 {
+    ScrollBar bar{topIndex, VisibleRows(), static_cast<int>(items.size())};
+    Rect place = ScrollBar::Place(Rect{0, 0, bounds.width, bounds.height}.Inflate(-2));
+    if (bar.Needed() && place.Contains(p))
+    {
+        topIndex = bar.Clicked(place, p);
+        return;
+    }
     int index = ItemAt(p);
     if (index >= 0)
     {

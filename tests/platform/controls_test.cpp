@@ -72,6 +72,19 @@ TEST_F(ControlsTest, GridDrawsExactlyItsVisibleCells)
     EXPECT_TRUE(drawn.count({0, 0}));
     EXPECT_TRUE(drawn.count({0, 6}));
     EXPECT_FALSE(drawn.count({0, 5}));
+
+    // The scroll bar on the right edge: its arrows move a row, its track a page.
+    QueueClick(10 + 300 - 8, 10 + 100 - 4);
+    app->ProcessMessages();
+    EXPECT_EQ(grid.topRow, 7);
+    QueueClick(10 + 300 - 8, 10 + 4);
+    QueueClick(10 + 300 - 8, 10 + 4);
+    app->ProcessMessages();
+    EXPECT_EQ(grid.topRow, 5);
+    QueueClick(10 + 300 - 8, 10 + 80);
+    app->ProcessMessages();
+    EXPECT_EQ(grid.topRow, 5 + grid.VisibleDataRows());
+    EXPECT_EQ(grid.row, 2) << "clicks on the bar select nothing";
 }
 
 TEST_F(ControlsTest, ChoicesListsAndPagesFollowTheMouse)
