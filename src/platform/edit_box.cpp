@@ -3,12 +3,50 @@
 namespace olvane::platform
 {
 
+namespace
+{
+
+bool Continuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+std::size_t PreviousBoundary(const std::string& s, std::size_t at)
+{
+    if (at == 0)
+    {
+        return 0;
+    }
+    --at;
+    while (at > 0 && Continuation(s[at]))
+    {
+        --at;
+    }
+    return at;
+}
+
+std::size_t NextBoundary(const std::string& s, std::size_t at)
+{
+    if (at >= s.size())
+    {
+        return s.size();
+    }
+    ++at;
+    while (at < s.size() && Continuation(s[at]))
+    {
+        ++at;
+    }
+    return at;
+}
+
+} // namespace
+
 int Utf8Length(std::string_view text)
 {
     int n = 0;
     for (char c : text)
     {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+        if (!Continuation(c))
         {
             ++n;
         }
@@ -22,6 +60,28 @@ EditBox::EditBox(Control* parent) : Control(parent)
     colour = colours::Window;
 }
 
+std::size_t EditBox::Caret() const
+{
+    return caretText_ == text ? caret_ : text.size();
+}
+
+void EditBox::Changed()
+{
+    caretText_ = text;
+    if (onChange)
+    {
+        onChange();
+    }
+}
+
+int EditBox::TextLeft(Canvas& canvas) const
+{
+    // Long texts scroll so the caret stays in view.
+    int inside = bounds.width - 6;
+    int caretX = canvas.TextWidth(std::string_view(text).substr(0, Caret()));
+    return 3 + std::min(0, inside - caretX - 2);
+}
+
 void EditBox::Paint(Canvas& canvas)
 {
     Rect r{0, 0, bounds.width, bounds.height};
@@ -29,9 +89,7 @@ void EditBox::Paint(Canvas& canvas)
     canvas.FillRect(r);
     DrawBevel(canvas, r, false);
     Rect inside = r.Inflate(-3);
-    int textWidth = canvas.TextWidth(text);
-    // Long texts show their end, where typing happens.
-    int x = inside.x + std::min(0, inside.width - textWidth - 2);
+    int x = TextLeft(canvas);
     int y = (bounds.height - canvas.TextHeight("Ag")) / 2;
     canvas.brush.style = BrushStyle::Clear;
     if (!Usable())
@@ -41,37 +99,91 @@ void EditBox::Paint(Canvas& canvas)
     canvas.TextRect(inside, x, y, text);
     if (Focused() && !readOnly)
     {
+        int caretX = x + canvas.TextWidth(std::string_view(text).substr(0, Caret()));
         canvas.brush.colour = canvas.font.colour;
-        canvas.FillRect(Rect{x + textWidth + 1, y, 1, canvas.TextHeight("Ag")}.Intersect(inside));
+        canvas.FillRect(Rect{caretX, y, 1, canvas.TextHeight("Ag")}.Intersect(inside));
     }
+}
+
+void EditBox::MouseDown(MouseButton button, ShiftState shift, Point p)
+{
+    if (button == MouseButton::Left)
+    {
+        Picture scratch(1, 1);
+        Canvas measure(scratch);
+        measure.font = font;
+        int x = TextLeft(measure);
+        // The caret goes to the character boundary nearest the click.
+        std::size_t best = 0;
+        int bestDistance = std::abs(p.x - x);
+        for (std::size_t at = NextBoundary(text, 0); at <= text.size() && at > 0; at = NextBoundary(text, at))
+        {
+            int distance = std::abs(p.x - (x + measure.TextWidth(std::string_view(text).substr(0, at))));
+            if (distance < bestDistance)
+            {
+                best = at;
+                bestDistance = distance;
+            }
+            if (at == text.size())
+            {
+                break;
+            }
+        }
+        caret_ = best;
+        caretText_ = text;
+    }
+    Control::MouseDown(button, shift, p);
 }
 
 bool EditBox::KeyDown(SDL_Keycode key, ShiftState)
 {
-    if (key == SDLK_BACKSPACE)
+    std::size_t caret = Caret();
+    switch (key)
     {
-        if (!readOnly && !text.empty())
-        {
-            // Back over continuation bytes to the start of the last character.
-            std::size_t cut = text.size() - 1;
-            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        case SDLK_BACKSPACE:
+            if (!readOnly && caret > 0)
             {
-                --cut;
+                std::size_t from = PreviousBoundary(text, caret);
+                text.erase(from, caret - from);
+                caret_ = from;
+                Changed();
             }
-            text.erase(cut);
-            if (onChange)
+            return true;
+        case SDLK_DELETE:
+            if (!readOnly && caret < text.size())
             {
-                onChange();
+                text.erase(caret, NextBoundary(text, caret) - caret);
+                caret_ = caret;
+                Changed();
             }
-        }
-        return true;
+            return true;
+        case SDLK_LEFT:
+            caret_ = PreviousBoundary(text, caret);
+            caretText_ = text;
+            return true;
+        case SDLK_RIGHT:
+            caret_ = NextBoundary(text, caret);
+            caretText_ = text;
+            return true;
+        case SDLK_HOME:
+            caret_ = 0;
+            caretText_ = text;
+            return true;
+        case SDLK_END:
+            caret_ = text.size();
+            caretText_ = text;
+            return true;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            if (onReturn)
+            {
+                onReturn();
+                return true;
+            }
+            return false;
+        default:
+            return false;
     }
-    if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && onReturn)
-    {
-        onReturn();
-        return true;
-    }
-    return false;
 }
 
 void EditBox::TextInput(std::string_view typed)
@@ -80,12 +192,13 @@ void EditBox::TextInput(std::string_view typed)
     {
         return;
     }
+    std::size_t caret = Caret();
     bool changed = false;
     std::size_t pos = 0;
     while (pos < typed.size())
     {
         std::size_t len = 1;
-        while (pos + len < typed.size() && (static_cast<unsigned char>(typed[pos + len]) & 0xC0) == 0x80)
+        while (pos + len < typed.size() && Continuation(typed[pos + len]))
         {
             ++len;
         }
@@ -93,13 +206,15 @@ void EditBox::TextInput(std::string_view typed)
         {
             break;
         }
-        text.append(typed.substr(pos, len));
+        text.insert(caret, typed.substr(pos, len));
+        caret += len;
         changed = true;
         pos += len;
     }
-    if (changed && onChange)
+    if (changed)
     {
-        onChange();
+        caret_ = caret;
+        Changed();
     }
 }
 

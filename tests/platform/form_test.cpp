@@ -193,6 +193,23 @@ TEST_F(FormTest, EditBoxTakesTypedTextAndEnter)
     EXPECT_EQ(name.text, "ADMIRAL Čape");
     EXPECT_EQ(returns, 1);
 
+    // The caret moves; typing and deleting happen where it stands.
+    name.text = "NELSN";
+    QueueKey(SDLK_LEFT);
+    QueueText("O");
+    QueueKey(SDLK_HOME);
+    QueueKey(SDLK_DELETE);
+    QueueText("W");
+    QueueKey(SDLK_END);
+    QueueText("!");
+    app->ProcessMessages();
+    EXPECT_EQ(name.text, "WELSON!");
+    QueueClick(10 + 3 + 1, 20); // before the first letter
+    QueueKey(SDLK_BACKSPACE);
+    QueueText("A ");
+    app->ProcessMessages();
+    EXPECT_EQ(name.text, "A WELSON!");
+
     name.maxLength = 15;
     name.text.clear();
     QueueText("ABCDEFGHIJKLMNOPQRST");
