@@ -21,12 +21,12 @@ std::string Where(int x, int y)
 void CheckUnit(const GameState& state, int id, std::vector<std::string>& faults)
 {
     const UnitRec& u = state.Unit(id);
-    const std::string name = "unit " + std::to_string(id);
+    const auto name = [id] { return "unit " + std::to_string(id); };
     if (u.Active == 0)
     {
         if (HasSecondUnit(u.Class) && state.Unit(SecondCell(id)).X != 0)
         {
-            faults.push_back(name + " is gone but its second cell is still on the map");
+            faults.push_back(name() + " is gone but its second cell is still on the map");
         }
         return;
     }
@@ -34,18 +34,18 @@ void CheckUnit(const GameState& state, int id, std::vector<std::string>& faults)
     {
         if (HasSecondUnit(u.Class) && state.Unit(SecondCell(id)).X != 0)
         {
-            faults.push_back(name + " is off the map but its second cell is not");
+            faults.push_back(name() + " is off the map but its second cell is not");
         }
         return;
     }
     if (!OnMap(state, u.X, u.Y))
     {
-        faults.push_back(name + " stands outside the map at " + Where(u.X, u.Y));
+        faults.push_back(name() + " stands outside the map at " + Where(u.X, u.Y));
         return;
     }
     if (state.MapGrid(u.X, u.Y) != id)
     {
-        faults.push_back(name + " stands at " + Where(u.X, u.Y) + " but the cell holds " +
+        faults.push_back(name() + " stands at " + Where(u.X, u.Y) + " but the cell holds " +
                          std::to_string(state.MapGrid(u.X, u.Y)));
     }
     if (!HasSecondUnit(u.Class))
@@ -55,21 +55,21 @@ void CheckUnit(const GameState& state, int id, std::vector<std::string>& faults)
     const UnitRec& stern = state.Unit(SecondCell(id));
     if (!OnMap(state, stern.X, stern.Y))
     {
-        faults.push_back(name + " has its second cell off the map");
+        faults.push_back(name() + " has its second cell off the map");
         return;
     }
     if (state.MapGrid(stern.X, stern.Y) != SecondCell(id))
     {
-        faults.push_back(name + " has its second cell at " + Where(stern.X, stern.Y) + " but the cell holds " +
+        faults.push_back(name() + " has its second cell at " + Where(stern.X, stern.Y) + " but the cell holds " +
                          std::to_string(state.MapGrid(stern.X, stern.Y)));
     }
     if (std::max(std::abs(stern.X - u.X), std::abs(stern.Y - u.Y)) != 1)
     {
-        faults.push_back(name + " at " + Where(u.X, u.Y) + " has its second cell apart at " + Where(stern.X, stern.Y));
+        faults.push_back(name() + " at " + Where(u.X, u.Y) + " has its second cell apart at " + Where(stern.X, stern.Y));
     }
     if (stern.Class != u.Class)
     {
-        faults.push_back(name + " has a second cell of another class");
+        faults.push_back(name() + " has a second cell of another class");
     }
 }
 
