@@ -8,6 +8,7 @@
 #include "platform/label.h"
 #include "platform/script.h"
 #include "platform/sound.h"
+#include "screen/game_entry.h"
 #include "state/data_files.h"
 
 #include <charconv>
@@ -33,6 +34,9 @@ constexpr std::string_view Usage = R"(usage: olvane [OPTIONS]
   --desktop WxH     choose the screen layout as if the desktop had this size
   --script FILE     feed input commands from FILE into the game, then quit
   --speed FACTOR    multiply the game's pauses (0 skips them, 2 plays slower)
+  --start SLOT      play the mission of scenario slot SLOT at once, without the menu
+  --rank 1|2|3      the rank (difficulty) of --start; default 1
+  --seed S          a fixed seed for the computer's choices in --start
   --help            this text
 In the game: F11 or Alt+Enter switches between window and full screen.
 )";
@@ -51,6 +55,9 @@ struct Arguments
     std::optional<std::filesystem::path> base;
     std::optional<std::filesystem::path> script;
     double speed = 1.0;
+    std::optional<int> startSlot;
+    int rank = 1;
+    std::optional<std::uint32_t> seed;
 };
 
 class UsageError : public std::runtime_error
@@ -114,6 +121,29 @@ Arguments ParseArguments(int argc, char** argv)
             if (end == text.c_str() || *end != '\0' || a.speed < 0.0)
             {
                 throw UsageError("--speed needs a factor of 0 or more, not " + text);
+            }
+        }
+        else if (arg == "--start" || arg == "--rank" || arg == "--seed")
+        {
+            std::string text(value());
+            char* end = nullptr;
+            const unsigned long number = std::strtoul(text.c_str(), &end, 10);
+            if (end == text.c_str() || *end != '\0' || (arg == "--rank" && (number < 1 || number > 3)) ||
+                (arg == "--start" && (number < 1 || number > 1000)))
+            {
+                throw UsageError(std::string(arg) + " does not take " + text);
+            }
+            if (arg == "--start")
+            {
+                a.startSlot = static_cast<int>(number);
+            }
+            else if (arg == "--rank")
+            {
+                a.rank = static_cast<int>(number);
+            }
+            else
+            {
+                a.seed = static_cast<std::uint32_t>(number);
             }
         }
         else if (arg == "--desktop")
@@ -264,6 +294,13 @@ int Run(int argc, char** argv)
     if (script)
     {
         app->AttachScript(std::move(script));
+    }
+
+    if (args.startSlot)
+    {
+        int status = PlayMission(*app, files, *args.startSlot, args.rank, args.seed);
+        platform::InstallSoundEffects(nullptr);
+        return status;
     }
 
     // The windows, created once in their fixed order; the first is the main window and closing

@@ -1,0 +1,841 @@
+// The map view: cells composed from the tile and sprite sheets, the tactical and strategic views,
+// the overview map with its view rectangle, scrolling and the blink of the current unit.
+
+#include "platform/application.h"
+#include "rules/unit_kinds.h"
+#include "screen/main_window.h"
+#include "state/cell_code.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace olvane
+{
+
+namespace
+{
+
+using platform::Canvas;
+using platform::Colour;
+using platform::Picture;
+using platform::Rect;
+namespace colours = platform::colours;
+
+constexpr Colour SeaColour = 0x1E4C86;
+constexpr Colour LandColour = 0x6E8A4E;
+constexpr Colour OverviewSea = colours::Blue;
+constexpr Colour OverviewLand = 0x7C9A52;
+constexpr Colour PlayerColour = 0xB0C4DE;
+constexpr Colour EnemyColour = 0xB7410E;
+constexpr double StrategicFactor = 1.4;
+constexpr int OverviewSide = 200;
+constexpr int MarkerSize = 6;
+constexpr int OrderSquareCells = 7;
+
+bool Has(const platform::PictureList& list, int index)
+{
+    return index >= 0 && index < list.Count();
+}
+
+/// Blends an opaque colour field over the picture at a strength of alpha / 255.
+void Blend(Canvas& canvas, int left, int top, const Picture& field, int alpha)
+{
+    SDL_Surface* source = field.Surface();
+    SDL_Surface* target = canvas.Target().Surface();
+    if (source == nullptr || target == nullptr)
+    {
+        return;
+    }
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_BLEND);
+    SDL_SetSurfaceAlphaMod(source, static_cast<Uint8>(alpha));
+    SDL_Rect dest{left, top, field.Width(), field.Height()};
+    SDL_BlitSurface(source, nullptr, target, &dest);
+    SDL_SetSurfaceAlphaMod(source, 255);
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+}
+
+void Fill(Canvas& canvas, const Rect& r, Colour c)
+{
+    canvas.brush = platform::Brush{c, platform::BrushStyle::Solid};
+    canvas.FillRect(r);
+}
+
+int Rounded(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+} // namespace
+
+// ---- Geometry -------------------------------------------------------------------------------------
+
+int TForm1::StrategicColumns() const
+{
+    return std::min(static_cast<int>(game_.state.ViewColumns * StrategicFactor), game_.state.MapWidth);
+}
+
+int TForm1::StrategicRows() const
+{
+    return std::min(static_cast<int>(game_.state.ViewRows * StrategicFactor), game_.state.MapHeight);
+}
+
+platform::Point TForm1::CellAtPixel(int px, int py) const
+{
+    const int size = CellPixels();
+    px = std::max(px, 1);
+    py = std::max(py, 1);
+    // A pixel on a cell's right or bottom border line still belongs to that cell.
+    return platform::Point{px / size + (px % size > 0 ? 1 : 0) + game_.state.ViewX,
+                           py / size + (py % size > 0 ? 1 : 0) + game_.state.ViewY};
+}
+
+Rect TForm1::CellRect(int x, int y) const
+{
+    const GameState& s = game_.state;
+    const bool strategic = viewMode_ == ViewMode::Strategic;
+    const int columns = strategic ? StrategicColumns() : s.ViewColumns;
+    const int rows = strategic ? StrategicRows() : s.ViewRows;
+    if (x <= s.ViewX || x > s.ViewX + columns || y <= s.ViewY || y > s.ViewY + rows)
+    {
+        return Rect{};
+    }
+    const int size = CellPixels();
+    return Rect{(x - s.ViewX - 1) * size, (y - s.ViewY - 1) * size, size, size};
+}
+
+int TForm1::OverviewScale(int mapSide)
+{
+    // 18-36 and 42-48 take 4, 54-66 take 3 and 72-96 take 2; the sides between fall to the
+    // next smaller scale's range so the overview always fits its 200-pixel square.
+    if (mapSide <= 48)
+    {
+        return 4;
+    }
+    return mapSide <= 66 ? 3 : 2;
+}
+
+bool TForm1::StrategicViewAllowed(int mapWidth, int mapHeight, int viewColumns, int viewRows)
+{
+    const int view = std::min(viewColumns, viewRows);
+    int threshold = 46;
+    if (view <= 22)
+    {
+        threshold = 30;
+    }
+    else if (view <= 24)
+    {
+        threshold = 36;
+    }
+    else if (view <= 28)
+    {
+        threshold = 40;
+    }
+    return std::min(mapWidth, mapHeight) >= threshold;
+}
+
+void TForm1::ClampView()
+{
+    GameState& s = game_.state;
+    s.ViewX = std::max(0, std::min(s.ViewX, s.MapWidth - s.ViewColumns));
+    s.ViewY = std::max(0, std::min(s.ViewY, s.MapHeight - s.ViewRows));
+}
+
+// ---- Composing cells ----------------------------------------------------------------------------
+
+void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int code)
+{
+    const GameState& s = game_.state;
+    const CellInfo info = DecodeCode(code);
+    const Rect cell{left, top, CellSize, CellSize};
+    if (info.portKind != CellPortNone)
+    {
+        if (Has(art_.ports, info.portKind - 1))
+        {
+            canvas.Draw(left, top, art_.ports[info.portKind - 1]);
+        }
+        else
+        {
+            const bool mine = info.portKind == CellPlayerMajorPort || info.portKind == CellPlayerPort;
+            Fill(canvas, cell, mine ? colours::Navy : colours::Red);
+        }
+    }
+    else
+    {
+        // Which of the eight neighbours are land; off the map counts as the cell's own kind.
+        static constexpr int Dx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+        static constexpr int Dy[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+        int around = 0;
+        for (int k = 0; k < 8; ++k)
+        {
+            const int nx = x + Dx[k];
+            const int ny = y + Dy[k];
+            const bool onMap = OnMap(s, nx, ny);
+            if ((onMap && IsLandCell(s, nx, ny)) || (!onMap && info.land))
+            {
+                around |= 1 << k;
+            }
+        }
+        const art::CellLayers layers = art::LandLayers(info.land, around, x, y, varyLand);
+        if (info.land)
+        {
+            if (Has(art_.land, layers.ground))
+            {
+                canvas.Draw(left, top, art_.land[layers.ground]);
+            }
+            else
+            {
+                Fill(canvas, cell, LandColour);
+            }
+        }
+        else
+        {
+            const int frame = varySea ? art::SeaVariant(x, y) : art::CalmSeaVariant;
+            if (Has(art_.sea, frame))
+            {
+                canvas.Draw(left, top, art_.sea[frame]);
+            }
+            else
+            {
+                Fill(canvas, cell, SeaColour);
+            }
+        }
+        for (int k = 0; k < layers.overlayCount; ++k)
+        {
+            const int frame = layers.overlays[static_cast<std::size_t>(k)];
+            if (Has(art_.land, frame))
+            {
+                canvas.Draw(left, top, art_.land[frame]);
+            }
+        }
+        const int column = art::TerrainColumn(info.base);
+        const int row = std::clamp(static_cast<int>(s.CurrentScenario.MapPicture) - 1, 0, art::MapPictureCount - 1);
+        if (info.land && column >= 0 && Has(art_.terrain, row * art::TerrainColumnCount + column))
+        {
+            canvas.Draw(left, top, art_.terrain[row * art::TerrainColumnCount + column]);
+        }
+        if (!info.land)
+        {
+            int mark = -1;
+            const platform::PictureList* sheet = &art_.seaMarks;
+            if (info.base >= 1 && info.base <= 20)
+            {
+                mark = art::ZoneMarkerFrame(info.base);
+            }
+            else if (info.base >= 41 && info.base <= 43)
+            {
+                mark = art::SectorLineFrame(info.base);
+            }
+            else if (info.base >= art::FirstLastSeenBase && info.base <= art::LastLastSeenBase)
+            {
+                mark = info.base - art::FirstLastSeenBase;
+                sheet = &art_.lastSeen;
+            }
+            if (Has(*sheet, mark))
+            {
+                canvas.Draw(left, top, (*sheet)[mark]);
+            }
+        }
+        const int corner = s.MarkGrid(x, y);
+        if ((corner >= 1 && corner <= 4) || (corner >= 11 && corner <= 14))
+        {
+            const int frame = corner % 10 - 1 + (corner > 10 ? 4 : 0);
+            if (Has(art_.coastCorners, frame))
+            {
+                canvas.Draw(left, top, art_.coastCorners[frame]);
+            }
+        }
+    }
+    if (info.coverage >= 1 && info.coverage <= 4)
+    {
+        const int frame = info.coverage - 1;
+        if (Has(art_.tints, frame))
+        {
+            Blend(canvas, left, top, art_.tints[frame], art::TintAlpha[static_cast<std::size_t>(frame)]);
+        }
+        else
+        {
+            Blend(canvas, left, top, Picture(CellSize, CellSize, 0x40C0FF), 90);
+        }
+    }
+    if (info.highlight != 0)
+    {
+        if (Has(art_.tints, art::ReachTintFrame))
+        {
+            Blend(canvas, left, top, art_.tints[art::ReachTintFrame], art::TintAlpha[art::ReachTintFrame]);
+        }
+        else
+        {
+            Blend(canvas, left, top, Picture(CellSize, CellSize, colours::Lime), 90);
+        }
+    }
+}
+
+void TForm1::DrawSprite(Canvas& canvas, int left, int top, int unit)
+{
+    const UnitRec& u = game_.state.Unit(unit);
+    const int side = IsEnemy(unit) ? 1 : 0;
+    int frame = u.Picture * art::FacingCount + u.Facing % art::FacingCount;
+    if (u.Class >= 107 && u.Class <= 109)
+    {
+        frame = u.Picture * art::FacingCount + 5 + (u.Class - 107);
+    }
+    if (Has(art_.sprites[static_cast<std::size_t>(side)], frame))
+    {
+        canvas.Draw(left, top, art_.sprites[static_cast<std::size_t>(side)][frame]);
+        return;
+    }
+    canvas.pen = platform::Pen{colours::Black, 1, platform::PenMode::Copy};
+    canvas.brush = platform::Brush{side == 0 ? PlayerColour : EnemyColour, platform::BrushStyle::Solid};
+    canvas.Ellipse(Rect{left + 8, top + 12, CellSize - 16, CellSize - 24});
+}
+
+void TForm1::ComposeCell(Canvas& canvas, int left, int top, int x, int y)
+{
+    const GameState& s = game_.state;
+    const int code = s.MapGrid(x, y);
+    if (code > LastUnitId || (code >= 59901 && code < FirstUnitId))
+    {
+        return;
+    }
+    if (!IsUnitCode(code))
+    {
+        ComposeGround(canvas, left, top, x, y, code);
+        return;
+    }
+    const UnitRec& cellUnit = s.Unit(code);
+    const int main = MainUnitOf(code);
+    const UnitRec& u = s.Unit(main);
+    ComposeGround(canvas, left, top, x, y, cellUnit.Under);
+    // An enemy the player has not found looks like the sea it covers.
+    if (u.Visible == 0 || cellUnit.Visible == 0)
+    {
+        return;
+    }
+    if (!IsEnemy(main) && IsAircraft(u.Class) && IsUnitCode(u.LinkedUnit) && u.LinkedUnit != main &&
+        s.Unit(u.LinkedUnit).Visible != 0)
+    {
+        DrawSprite(canvas, left, top, u.LinkedUnit);
+    }
+    DrawSprite(canvas, left, top, code);
+    if (code != main)
+    {
+        return;
+    }
+    const platform::PictureList& marks = art_.marks[IsEnemy(main) ? 1 : 0];
+    const int bar = art::ArmourBarFrame + std::min<int>(u.Armor, art::ArmourBarMax);
+    if (Has(marks, bar))
+    {
+        canvas.Draw(left, top, marks[bar]);
+    }
+    if (!IsInstallation(u.Class) && Has(marks, art::FacingMarkFrame + u.Facing % 8))
+    {
+        canvas.Draw(left, top, marks[art::FacingMarkFrame + u.Facing % 8]);
+    }
+    if (u.Highlighted != 0)
+    {
+        canvas.brush = platform::Brush{colours::Yellow, platform::BrushStyle::Solid};
+        canvas.FillRect(Rect{left, top, MarkerSize, MarkerSize});
+        canvas.brush.colour = colours::Navy;
+        canvas.FillRect(Rect{left + 1, top + 1, MarkerSize - 2, MarkerSize - 2});
+    }
+}
+
+void TForm1::DrawDiagonalHulls(Canvas& canvas)
+{
+    const GameState& s = game_.state;
+    for (int side = 0; side < 2; ++side)
+    {
+        const int base = side == 0 ? PlayerBaseId : EnemyBaseId;
+        for (int slot = 1; slot <= MaxSideSlots; ++slot)
+        {
+            const int id = base + slot;
+            const UnitRec& u = s.Unit(id);
+            if (u.Active == 0 || u.Visible == 0 || u.X == 0 || !HasSecondUnit(u.Class) || u.Facing % 2 == 0)
+            {
+                continue;
+            }
+            const UnitRec& stern = s.Unit(SecondCell(id));
+            if (stern.X == 0)
+            {
+                continue;
+            }
+            const int big = game_.classes.Class(u.Class).BigSprite - 100;
+            const int frame = big * art::FacingCount + u.Facing;
+            const platform::PictureList& list = art_.bigShips[static_cast<std::size_t>(side)];
+            if (big < 0 || !Has(list, frame))
+            {
+                continue;
+            }
+            const int bx = std::min(u.X, stern.X);
+            const int by = std::min(u.Y, stern.Y);
+            canvas.Draw((bx - s.ViewX - 1) * CellSize, (by - s.ViewY - 1) * CellSize, list[frame]);
+        }
+    }
+}
+
+// ---- Whole views --------------------------------------------------------------------------------
+
+void TForm1::ComposeTactical()
+{
+    const GameState& s = game_.state;
+    Canvas canvas(EKR.picture);
+    for (int j = 1; j <= s.ViewRows; ++j)
+    {
+        for (int i = 1; i <= s.ViewColumns; ++i)
+        {
+            const int x = s.ViewX + i;
+            const int y = s.ViewY + j;
+            if (OnMap(s, x, y))
+            {
+                ComposeCell(canvas, (i - 1) * CellSize, (j - 1) * CellSize, x, y);
+            }
+            else
+            {
+                Fill(canvas, Rect{(i - 1) * CellSize, (j - 1) * CellSize, CellSize, CellSize}, 0x101820);
+            }
+        }
+    }
+    DrawDiagonalHulls(canvas);
+}
+
+void TForm1::RedrawView()
+{
+    if (viewMode_ == ViewMode::Strategic)
+    {
+        DrawStrategicView();
+    }
+    else
+    {
+        ComposeTactical();
+    }
+    ShowOverview();
+    platform::MarkDrawn();
+}
+
+void TForm1::DrawStrategicView()
+{
+    const GameState& s = game_.state;
+    Canvas canvas(EKR.picture);
+    Fill(canvas, EKR.picture.Bounds(), colours::Blue);
+    if (cellPicture_.Width() != CellSize)
+    {
+        cellPicture_.SetSize(CellSize, CellSize);
+    }
+    Canvas cell(cellPicture_);
+    const int size = art::StrategicCellSize;
+    for (int j = 1; j <= StrategicRows(); ++j)
+    {
+        for (int i = 1; i <= StrategicColumns(); ++i)
+        {
+            const int x = s.ViewX + i;
+            const int y = s.ViewY + j;
+            if (!OnMap(s, x, y))
+            {
+                continue;
+            }
+            ComposeCell(cell, 0, 0, x, y);
+            canvas.StretchDraw(Rect{(i - 1) * size, (j - 1) * size, size, size}, cellPicture_);
+        }
+    }
+    platform::MarkDrawn();
+}
+
+void TForm1::DrawCell(int x, int y)
+{
+    const GameState& s = game_.state;
+    if (!OnMap(s, x, y))
+    {
+        return;
+    }
+    UpdateOverviewCells(0, 0, x, y);
+    const Rect r = CellRect(x, y);
+    if (r.Empty())
+    {
+        return;
+    }
+    Canvas canvas(EKR.picture);
+    if (viewMode_ == ViewMode::Tactical)
+    {
+        ComposeCell(canvas, r.x, r.y, x, y);
+    }
+    else
+    {
+        if (cellPicture_.Width() != CellSize)
+        {
+            cellPicture_.SetSize(CellSize, CellSize);
+        }
+        Canvas cell(cellPicture_);
+        ComposeCell(cell, 0, 0, x, y);
+        canvas.StretchDraw(r, cellPicture_);
+    }
+    platform::MarkDrawn();
+}
+
+void TForm1::DrawUnit(int unit)
+{
+    const GameState& s = game_.state;
+    if (!IsUnitCode(unit))
+    {
+        return;
+    }
+    const UnitRec& u = s.Unit(unit);
+    if (u.X != 0 && u.Y != 0)
+    {
+        DrawCell(u.X, u.Y);
+    }
+    const int main = MainUnitOf(unit);
+    if (main == unit && HasSecondUnit(u.Class) && SecondCell(unit) <= LastUnitId)
+    {
+        const UnitRec& stern = s.Unit(SecondCell(unit));
+        if (stern.X != 0 && stern.Y != 0)
+        {
+            DrawCell(stern.X, stern.Y);
+        }
+    }
+}
+
+void TForm1::DrawDiagonalShip(int unit)
+{
+    DrawUnit(unit);
+    if (viewMode_ == ViewMode::Tactical)
+    {
+        Canvas canvas(EKR.picture);
+        DrawDiagonalHulls(canvas);
+        platform::MarkDrawn();
+    }
+}
+
+void TForm1::DrawExplosion(int x, int y, int frame)
+{
+    const Rect r = CellRect(x, y);
+    if (r.Empty() || !Has(art_.explosions, frame))
+    {
+        return;
+    }
+    Canvas canvas(EKR.picture);
+    canvas.StretchDraw(r, art_.explosions[frame]);
+    platform::MarkDrawn();
+}
+
+void TForm1::ShowDetectionCircle(int unit)
+{
+    detectionUnit_ = unit;
+    platform::MarkDrawn();
+}
+
+// ---- Figures over the map: detection circle, rubber band, group order ---------------------------
+
+void TForm1::DrawMapOverlays(Canvas& canvas)
+{
+    const GameState& s = game_.state;
+    canvas.brush.style = platform::BrushStyle::Clear;
+    if (viewMode_ == ViewMode::Tactical && IsUnitCode(detectionUnit_) && detectionUnit_ == s.SelectedUnit &&
+        !IsEnemy(detectionUnit_) && detectionUnit_ < PlayerBaseId + 90)
+    {
+        const UnitRec& u = s.Unit(detectionUnit_);
+        const double radius = game_.classes.Class(u.Class).DetectRadius;
+        const Rect cell = CellRect(u.X, u.Y);
+        if (radius > 0.0 && u.Active != 0 && !cell.Empty())
+        {
+            const int r = Rounded(radius * CellSize);
+            canvas.pen = platform::Pen{colours::Black, 1, platform::PenMode::NotXor};
+            canvas.Ellipse(Rect::FromCorners(cell.x - r, cell.y - r, cell.x + CellSize + r, cell.y + CellSize + r));
+        }
+    }
+    if (rubberBand_)
+    {
+        canvas.pen = platform::Pen{colours::Black, 1, platform::PenMode::NotXor};
+        canvas.Rectangle(Rect::FromCorners(std::min(bandStart_.x, bandEnd_.x), std::min(bandStart_.y, bandEnd_.y),
+                                           std::max(bandStart_.x, bandEnd_.x) + 1,
+                                           std::max(bandStart_.y, bandEnd_.y) + 1));
+    }
+    if (showOrder_)
+    {
+        canvas.pen = platform::Pen{colours::Red, 1, platform::PenMode::NotXor};
+        const int half = OrderSquareCells / 2;
+        const int cx = (orderTarget_.x - s.ViewX - 1) * CellSize;
+        const int cy = (orderTarget_.y - s.ViewY - 1) * CellSize;
+        canvas.Rectangle(Rect{cx - half * CellSize, cy - half * CellSize, OrderSquareCells * CellSize,
+                              OrderSquareCells * CellSize});
+        for (const auto& [from, to] : orderLines_)
+        {
+            canvas.Line((from.x - s.ViewX - 1) * CellSize + CellSize / 2, (from.y - s.ViewY - 1) * CellSize + CellSize / 2,
+                        (to.x - s.ViewX - 1) * CellSize + CellSize / 2, (to.y - s.ViewY - 1) * CellSize + CellSize / 2);
+        }
+    }
+}
+
+// ---- Overview map ---------------------------------------------------------------------------------
+
+void TForm1::LayOutOverview()
+{
+    const GameState& s = game_.state;
+    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
+    const int width = s.MapWidth * scale;
+    const int height = s.MapHeight * scale;
+    SMPBox.SetBounds(s.ViewColumns * CellSize + 4 + (OverviewSide - width) / 2, 3 + (OverviewSide - height) / 2,
+                     width, height);
+    if (overviewGround_.Width() != width || overviewGround_.Height() != height)
+    {
+        overviewGround_.SetSize(width, height, OverviewSea);
+    }
+}
+
+void TForm1::PaintOverviewCell(Canvas& canvas, int x, int y)
+{
+    const GameState& s = game_.state;
+    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
+    int code = s.MapGrid(x, y);
+    Colour c = OverviewSea;
+    if (IsUnitCode(code))
+    {
+        const int main = MainUnitOf(code);
+        if (!IsEnemy(main))
+        {
+            c = colours::Navy;
+        }
+        else if (s.Unit(main).Visible != 0 && s.Unit(code).Visible != 0)
+        {
+            c = colours::Red;
+        }
+        else
+        {
+            code = s.Unit(code).Under;
+        }
+    }
+    if (!IsUnitCode(code))
+    {
+        const CellInfo info = DecodeCode(code);
+        if (info.portKind == CellPlayerMajorPort || info.portKind == CellPlayerPort)
+        {
+            c = colours::Navy;
+        }
+        else if (info.portKind == CellEnemyMajorPort || info.portKind == CellEnemyPort)
+        {
+            c = colours::Red;
+        }
+        else if (info.land)
+        {
+            c = OverviewLand;
+        }
+    }
+    Fill(canvas, Rect{(x - 1) * scale, (y - 1) * scale, scale, scale}, c);
+}
+
+void TForm1::RedrawOverview()
+{
+    const GameState& s = game_.state;
+    LayOutOverview();
+    Canvas canvas(overviewGround_);
+    Fill(canvas, overviewGround_.Bounds(), OverviewSea);
+    for (int y = 1; y <= std::min(s.MapHeight, MapSize); ++y)
+    {
+        for (int x = 1; x <= std::min(s.MapWidth, MapSize); ++x)
+        {
+            if (s.MapGrid(x, y) != 0)
+            {
+                PaintOverviewCell(canvas, x, y);
+            }
+        }
+    }
+    ShowOverview();
+}
+
+void TForm1::UpdateOverviewCells(int x1, int y1, int x2, int y2)
+{
+    const GameState& s = game_.state;
+    if (overviewGround_.Empty())
+    {
+        return;
+    }
+    Canvas canvas(overviewGround_);
+    for (auto [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}})
+    {
+        if (OnMap(s, x, y))
+        {
+            PaintOverviewCell(canvas, x, y);
+        }
+    }
+    ShowOverview();
+}
+
+/// The overview as the player sees it: the map's colours and the view rectangle drawn over them
+/// with a not-xor pen.
+void TForm1::ShowOverview()
+{
+    const GameState& s = game_.state;
+    if (overviewGround_.Empty())
+    {
+        return;
+    }
+    SMPBox.picture = overviewGround_;
+    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
+    const double f = viewMode_ == ViewMode::Strategic ? StrategicFactor : 1.0;
+    Canvas canvas(SMPBox.picture);
+    canvas.pen = platform::Pen{colours::Red, 1, platform::PenMode::NotXor};
+    canvas.brush.style = platform::BrushStyle::Clear;
+    canvas.Rectangle(Rect{scale * s.ViewX, scale * s.ViewY, Rounded(scale * s.ViewColumns * f),
+                          Rounded(scale * s.ViewRows * f)});
+    platform::MarkDrawn();
+}
+
+void TForm1::CentreOnOverviewPoint(int px, int py)
+{
+    GameState& s = game_.state;
+    StopScrolling();
+    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
+    const double f = viewMode_ == ViewMode::Strategic ? StrategicFactor : 1.0;
+    const int cx = px / scale;
+    const int cy = py / scale;
+    s.ViewX = cx - Rounded(s.ViewColumns * f / 2);
+    s.ViewX = std::max(0, std::min(s.ViewX, s.MapWidth - Rounded(s.ViewColumns * f)));
+    s.ViewY = cy - Rounded(s.ViewRows * f / 2);
+    s.ViewY = std::max(0, std::min(s.ViewY, s.MapHeight - Rounded(s.ViewRows * f)));
+    RedrawView();
+}
+
+// ---- Switching views and scrolling ------------------------------------------------------------
+
+void TForm1::ToggleView()
+{
+    GameState& s = game_.state;
+    const int dx = (Rounded(s.ViewColumns * StrategicFactor) - s.ViewColumns) / 2;
+    const int dy = (Rounded(s.ViewRows * StrategicFactor) - s.ViewRows) / 2;
+    StopScrolling();
+    if (viewMode_ == ViewMode::Tactical)
+    {
+        s.ViewX -= dx;
+        if (s.ViewX > s.MapWidth - s.ViewColumns * StrategicFactor)
+        {
+            s.ViewX = s.MapWidth - Rounded(s.ViewColumns * StrategicFactor);
+        }
+        s.ViewX = std::max(s.ViewX, 0);
+        s.ViewY -= dy;
+        if (s.ViewY > s.MapHeight - s.ViewRows * StrategicFactor)
+        {
+            s.ViewY = s.MapHeight - Rounded(s.ViewRows * StrategicFactor);
+        }
+        s.ViewY = std::max(s.ViewY, 0);
+        btSTAND.enabled = false;
+        sbtSTR.caption = "TAC";
+        viewMode_ = ViewMode::Strategic;
+    }
+    else
+    {
+        sbtSTR.caption = "STR";
+        btSTAND.enabled = true;
+        s.ViewX += dx;
+        s.ViewY += dy;
+        // Never past the map, whatever the strategic view had been scrolled to.
+        ClampView();
+        viewMode_ = ViewMode::Tactical;
+    }
+    RedrawView();
+}
+
+void TForm1::ScrollBy(int direction)
+{
+    GameState& s = game_.state;
+    switch (direction)
+    {
+        case 1:
+            --s.ViewX;
+            break;
+        case 2:
+            ++s.ViewX;
+            break;
+        case 3:
+            --s.ViewY;
+            break;
+        case 4:
+            ++s.ViewY;
+            break;
+        default:
+            return;
+    }
+    ClampView();
+    RedrawView();
+}
+
+namespace
+{
+
+bool StepPossible(const GameState& s, int direction)
+{
+    switch (direction)
+    {
+        case 1:
+            return s.ViewX > 0;
+        case 2:
+            return s.ViewX < s.MapWidth - s.ViewColumns;
+        case 3:
+            return s.ViewY > 0;
+        case 4:
+            return s.ViewY < s.MapHeight - s.ViewRows;
+        default:
+            return false;
+    }
+}
+
+} // namespace
+
+void TForm1::EdgeStripMove(int direction)
+{
+    // The right strip runs down the whole window, over the panel too: it keeps a scroll going.
+    if (direction != 2)
+    {
+        StopScrolling();
+    }
+    if (StepPossible(game_.state, direction))
+    {
+        scrollDirection_ = direction;
+        T1SKROL.SetEnabled(true);
+    }
+}
+
+void TForm1::T1SKROLTimer()
+{
+    if (viewMode_ != ViewMode::Tactical)
+    {
+        return;
+    }
+    if (!StepPossible(game_.state, scrollDirection_))
+    {
+        StopScrolling();
+        return;
+    }
+    T1SKROL.SetEnabled(false);
+    ScrollBy(scrollDirection_);
+    T1SKROL.SetEnabled(true);
+}
+
+void TForm1::TblinkTimer()
+{
+    GameState& s = game_.state;
+    const int selected = s.SelectedUnit;
+    const bool playerShip = (selected >= PlayerBaseId + 1 && selected <= PlayerBaseId + 89) ||
+                            (selected >= PlayerBaseId + 101 && selected <= PlayerBaseId + 189);
+    if (s.BlinkEnabled == 0 || !playerShip || groupCount_ > 0 || s.EnemyPhaseRunning != 0 ||
+        viewMode_ != ViewMode::Tactical || !MainWindowActive())
+    {
+        return;
+    }
+    UnitRec& u = s.Unit(MainUnitOf(selected));
+    if (u.Active == 0)
+    {
+        return;
+    }
+    blinkPhase_ = !blinkPhase_;
+    if (blinkPhase_)
+    {
+        u.Highlighted = 0;
+        DrawUnit(MainUnitOf(selected));
+        u.Highlighted = 1;
+    }
+    else
+    {
+        DrawUnit(MainUnitOf(selected));
+    }
+}
+
+} // namespace olvane

@@ -1,0 +1,201 @@
+#include "rules/movement.h"
+#include "screen/screen_fixture.h"
+
+namespace olvane
+{
+
+namespace
+{
+
+using test::ScreenTest;
+using MapViewTest = ScreenTest;
+
+TEST_F(MapViewTest, PixelsBelongToTheirFieldInBothViews)
+{
+    GameState& s = state();
+    s.ViewX = 5;
+    s.ViewY = 7;
+    form->RedrawView();
+    EXPECT_EQ(form->CellAtPixel(0, 0), (platform::Point{6, 8})) << "pixels below 1 count as 1";
+    EXPECT_EQ(form->CellAtPixel(1, 1), (platform::Point{6, 8}));
+    EXPECT_EQ(form->CellAtPixel(42, 42), (platform::Point{6, 8})) << "the border line belongs to the field";
+    EXPECT_EQ(form->CellAtPixel(43, 84), (platform::Point{7, 9}));
+    EXPECT_EQ(form->CellRect(7, 9), (platform::Rect{42, 42, 42, 42}));
+    EXPECT_TRUE(form->CellRect(5, 9).Empty()) << "scrolled off at the left";
+    EXPECT_TRUE(form->CellRect(6 + 24, 9).Empty()) << "one past the view's last column";
+
+    form->ToggleView();
+    ASSERT_EQ(form->CurrentViewMode(), ViewMode::Strategic);
+    EXPECT_EQ(form->sbtSTR.caption, "TAC");
+    EXPECT_FALSE(form->btSTAND.enabled);
+    const int vx = s.ViewX;
+    const int vy = s.ViewY;
+    EXPECT_EQ(form->CellAtPixel(30, 30), (platform::Point{vx + 1, vy + 1}));
+    EXPECT_EQ(form->CellAtPixel(31, 61), (platform::Point{vx + 2, vy + 3}));
+    EXPECT_EQ(form->CellRect(vx + 2, vy + 3), (platform::Rect{30, 60, 30, 30}));
+    EXPECT_EQ(form->StrategicColumns(), 33);
+    EXPECT_EQ(form->StrategicRows(), 25);
+
+    // Clicks on the strategic view give no orders.
+    Place(PlayerBaseId + 1, 43, vx + 2, vy + 2);
+    form->EKRMouseDown(platform::MouseButton::Left, 0, 45, 45);
+    EXPECT_EQ(s.SelectedUnit, 0);
+}
+
+TEST_F(MapViewTest, TheViewNeverLeavesTheMap)
+{
+    GameState& s = state();
+    const int scale = TForm1::OverviewScale(40);
+    ASSERT_EQ(scale, 4);
+    ASSERT_EQ(form->SMPBox.bounds.width, 160);
+    EXPECT_EQ(form->SMPBox.bounds.x, 24 * CellSize + 4 + 20);
+
+    // Overview corners put the view against them, never beyond.
+    form->CentreOnOverviewPoint(0, 0);
+    EXPECT_EQ(s.ViewX, 0);
+    EXPECT_EQ(s.ViewY, 0);
+    form->CentreOnOverviewPoint(159, 159);
+    EXPECT_EQ(s.ViewX, 40 - 24);
+    EXPECT_EQ(s.ViewY, 40 - 18);
+    form->CentreOnOverviewPoint(80, 80);
+    EXPECT_EQ(s.ViewX, 20 - 12);
+    EXPECT_EQ(s.ViewY, 20 - 9);
+
+    // Edge strips start the scroll timer only where a step is possible.
+    form->CentreOnOverviewPoint(0, 0);
+    form->EdgeStripMove(1);
+    EXPECT_FALSE(form->T1SKROL.Enabled());
+    form->EdgeStripMove(3);
+    EXPECT_FALSE(form->T1SKROL.Enabled());
+    form->EdgeStripMove(2);
+    EXPECT_TRUE(form->T1SKROL.Enabled());
+    form->T1SKROLTimer();
+    EXPECT_EQ(s.ViewX, 1);
+    form->EKRMouseMove(0, 100, 100);
+    EXPECT_FALSE(form->T1SKROL.Enabled()) << "the mouse back over the map stops the scroll";
+    s.ViewX = 16;
+    form->EdgeStripMove(2);
+    EXPECT_FALSE(form->T1SKROL.Enabled());
+    form->ScrollBy(2);
+    EXPECT_EQ(s.ViewX, 16);
+
+    // The wider strategic view near the right edge stays inside; going back adds the same shift.
+    form->ToggleView();
+    EXPECT_EQ(s.ViewX, 40 - 34);
+    EXPECT_GE(s.ViewY, 0);
+    form->ToggleView();
+    EXPECT_EQ(s.ViewX, 40 - 34 + 5);
+    EXPECT_LE(s.ViewX, 40 - 24);
+    EXPECT_EQ(form->sbtSTR.caption, "STR");
+    EXPECT_TRUE(form->btSTAND.enabled);
+}
+
+TEST_F(MapViewTest, ScalesAndTheViewSwitchThreshold)
+{
+    EXPECT_EQ(TForm1::OverviewScale(18), 4);
+    EXPECT_EQ(TForm1::OverviewScale(36), 4);
+    EXPECT_EQ(TForm1::OverviewScale(40), 4);
+    EXPECT_EQ(TForm1::OverviewScale(48), 4);
+    EXPECT_EQ(TForm1::OverviewScale(50), 3);
+    EXPECT_EQ(TForm1::OverviewScale(66), 3);
+    EXPECT_EQ(TForm1::OverviewScale(70), 2);
+    EXPECT_EQ(TForm1::OverviewScale(96), 2);
+    EXPECT_EQ(TForm1::OverviewScale(100), 2);
+    for (int side : {18, 30, 40, 50, 60, 70, 96, 100})
+    {
+        EXPECT_LE(side * TForm1::OverviewScale(side), 200) << side;
+    }
+    EXPECT_FALSE(TForm1::StrategicViewAllowed(29, 35, 24, 18)) << "18 rows need 30 fields";
+    EXPECT_TRUE(TForm1::StrategicViewAllowed(30, 30, 24, 18));
+    EXPECT_FALSE(TForm1::StrategicViewAllowed(35, 35, 24, 24));
+    EXPECT_TRUE(TForm1::StrategicViewAllowed(36, 36, 24, 24));
+    EXPECT_TRUE(TForm1::StrategicViewAllowed(40, 96, 26, 28));
+    EXPECT_FALSE(TForm1::StrategicViewAllowed(45, 96, 30, 30));
+}
+
+TEST_F(MapViewTest, AnUndiscoveredEnemyLooksLikeTheSea)
+{
+    GameState& s = state();
+    const platform::Picture sea = Shown(5, 5);
+    const platform::Colour overviewSea = OverviewPixel(5, 5);
+    const int enemy = EnemyBaseId + 1;
+    Place(enemy, 43, 5, 5);
+    Redraw();
+    EXPECT_TRUE(Same(Shown(5, 5), sea)) << "tactical view";
+    EXPECT_EQ(OverviewPixel(5, 5), overviewSea) << "overview";
+    form->DrawCell(5, 5);
+    EXPECT_TRUE(Same(Shown(5, 5), sea)) << "a single field redrawn";
+
+    // Hovering over it shows nothing and reports only the field.
+    const platform::Point p = Centre(5, 5);
+    form->EKRMouseMove(0, p.x, p.y);
+    EXPECT_EQ(form->HoverUnit(), 0);
+    EXPECT_EQ(form->lbX.caption, "5");
+    EXPECT_EQ(form->lbY.caption, "5");
+    EXPECT_EQ(form->lbT.caption, "1. turn");
+
+    // In the strategic view too.
+    form->ToggleView();
+    const platform::Picture strategic = Shown(5, 5);
+    s.MapGrid(5, 5) = s.Unit(enemy).Under;
+    form->DrawStrategicView();
+    EXPECT_TRUE(Same(Shown(5, 5), strategic));
+    s.MapGrid(5, 5) = static_cast<std::uint16_t>(enemy);
+    form->ToggleView();
+
+    // Once found it is drawn, hovered and shown red on the overview.
+    s.ViewX = 0;
+    s.ViewY = 0;
+    s.Unit(enemy).Visible = 1;
+    Redraw();
+    EXPECT_FALSE(Same(Shown(5, 5), sea));
+    EXPECT_EQ(OverviewPixel(5, 5), platform::colours::Red);
+    form->EKRMouseMove(0, p.x, p.y);
+    EXPECT_EQ(form->HoverUnit(), enemy);
+}
+
+TEST_F(MapViewTest, ReachMarksAreShownAndTakenAway)
+{
+    GameState& s = state();
+    const int ship = PlayerBaseId + 1;
+    Place(ship, 43, 10, 10);
+    Redraw();
+    const platform::Picture before = Shown(12, 10);
+    const platform::Picture far = Shown(20, 10);
+    LeftClick(10, 10);
+    ASSERT_EQ(s.SelectedUnit, ship);
+    EXPECT_EQ(s.Unit(ship).Highlighted, 1);
+    EXPECT_FALSE(Same(Shown(12, 10), before)) << "a field two steps away is within Speed 3";
+    EXPECT_TRUE(Same(Shown(20, 10), far)) << "ten fields away is out of reach";
+
+    // The marker sits in the top left corner: navy inside a yellow border.
+    const platform::Rect r = form->CellRect(10, 10);
+    EXPECT_EQ(form->EKR.picture.Pixel(r.x, r.y) & 0xFFFFFF, platform::colours::Yellow);
+    EXPECT_EQ(form->EKR.picture.Pixel(r.x + 2, r.y + 2) & 0xFFFFFF, platform::colours::Navy);
+
+    HideReach(game(), ship);
+    EXPECT_TRUE(Same(Shown(12, 10), before));
+}
+
+TEST_F(MapViewTest, TheSelectedUnitBlinksOnlyInTheTacticalView)
+{
+    GameState& s = state();
+    const int ship = PlayerBaseId + 1;
+    Place(ship, 43, 10, 10);
+    LeftClick(10, 10);
+    const platform::Rect r = form->CellRect(10, 10);
+    const platform::Colour marked = form->EKR.picture.Pixel(r.x + 2, r.y + 2);
+    form->TblinkTimer();
+    EXPECT_NE(form->EKR.picture.Pixel(r.x + 2, r.y + 2), marked) << "marker off";
+    EXPECT_EQ(s.Unit(ship).Highlighted, 1) << "the mark stays set while the picture blinks";
+    form->TblinkTimer();
+    EXPECT_EQ(form->EKR.picture.Pixel(r.x + 2, r.y + 2), marked) << "marker on";
+
+    s.EnemyPhaseRunning = 1;
+    form->TblinkTimer();
+    EXPECT_EQ(form->EKR.picture.Pixel(r.x + 2, r.y + 2), marked) << "no blink in the enemy phase";
+}
+
+} // namespace
+
+} // namespace olvane
