@@ -4,6 +4,7 @@
 #include "app/state_json.h"
 #include "app/tool_simulate.h"
 #include "app/tool_start.h"
+#include "app/tool_validate.h"
 #include "state/class_table.h"
 #include "state/game.h"
 #include "state/map_file.h"
@@ -47,6 +48,10 @@ commands:
         start the mission and play up to T whole turns headless, the player's side played by
         the autoplayer; print the turns played, the result, both sides' losses and the median
         time per turn (--json: as JSON with the final game state)
+
+  validate --base DIR
+        check a game folder: every scenario, map, forces list, name list, rank file and text;
+        prints one line per problem and exits with status 1 if there is any
 
 options:
   --base DIR    the game folder (holding BAZE, BMP, EFF)
@@ -323,6 +328,11 @@ int Run(int argc, char** argv)
     if (command == "simulate")
     {
         return Simulate(args);
+    }
+    if (command == "validate")
+    {
+        AllowOnly(args, {"base"}, 0);
+        return RunValidate(BaseDirOf(args), std::cout);
     }
     throw UsageError("unknown command '" + command + "'");
 }

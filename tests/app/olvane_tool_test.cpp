@@ -100,6 +100,11 @@ TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
         EXPECT_TRUE(Contains(run.err, "olvane-tool: ")) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
+    const ToolRun validate = RunTool(dir, "validate" + base);
+    EXPECT_EQ(validate.status, 1) << "an empty game folder is full of problems";
+    EXPECT_TRUE(Contains(validate.out, "SCENARIO2.FLS"));
+    EXPECT_EQ(RunTool(dir, "validate 3" + base).status, 2);
+
     const ToolRun help = RunTool(dir, "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Contains(help.out, "dump-map N --base DIR"));
