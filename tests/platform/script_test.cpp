@@ -1,6 +1,7 @@
 #include "platform/button.h"
 #include "platform/edit_box.h"
 #include "platform/form.h"
+#include "platform/image.h"
 #include "platform/message_box.h"
 #include "platform/script.h"
 #include "platform/app_fixture.h"
@@ -40,17 +41,64 @@ TEST(Script, ParsesEveryCommandAndNamesTheBadLine)
 class ScriptedForm : public Form
 {
 public:
-    ScriptedForm() : ask(this), name(this)
+    ScriptedForm() : ask(this), name(this), map(this)
     {
+        // A map with the game's rubber band: drawn and erased with a not-xor pen while dragging.
+        map.SetBounds(400, 300, 200, 200);
+        Canvas sea = map.PictureCanvas();
+        sea.brush.colour = 0x2060A0;
+        sea.FillRect(Rect{0, 0, 200, 200});
+        map.onMouseDown = [this](MouseButton button, ShiftState, int x, int y) {
+            if (button == MouseButton::Right)
+            {
+                rightClicks.push_back(Point{x, y});
+                return;
+            }
+            banding = true;
+            start = end = Point{x, y};
+            Band();
+        };
+        map.onMouseMove = [this](ShiftState, int x, int y) {
+            if (banding)
+            {
+                Band();
+                end = Point{x, y};
+                Band();
+                ++bandMoves;
+            }
+        };
+        map.onMouseUp = [this](MouseButton, ShiftState, int, int) {
+            if (banding)
+            {
+                Band();
+                banding = false;
+                chosen = Rect::FromCorners(start.x, start.y, end.x, end.y);
+            }
+        };
         ask.SetBounds(100, 100, 120, 30);
         ask.caption = "EXIT TO MENU";
         ask.onClick = [this] { answer = AskYesNo("Are you sure you want to quit the mission?") ? "yes" : "no"; };
         name.SetBounds(100, 200, 200, 24);
     }
 
+    void Band()
+    {
+        Canvas c = map.PictureCanvas();
+        c.pen = Pen{colours::White, 1, PenMode::NotXor};
+        c.brush.style = BrushStyle::Clear;
+        c.Rectangle(Rect::FromCorners(start.x, start.y, end.x + 1, end.y + 1));
+    }
+
     Button ask;
     EditBox name;
+    Image map;
     std::string answer;
+    bool banding = false;
+    Point start;
+    Point end;
+    int bandMoves = 0;
+    Rect chosen;
+    std::vector<Point> rightClicks;
 };
 
 using ScriptRun = test::AppTest;
@@ -86,6 +134,26 @@ TEST_F(ScriptRun, DrivesTheRealLoopThroughModalWindows)
     EXPECT_EQ(form.answer, "yes");
     EXPECT_EQ(form.name.text, "FLEE");
     EXPECT_TRUE(std::filesystem::exists(shot));
+}
+
+TEST_F(ScriptRun, DragsAndRightClicksReachTheMap)
+{
+    ScriptedForm form;
+    const Picture before = form.map.picture;
+    std::ostringstream report;
+    EXPECT_EQ(RunScript(*app, form, "drag 410 320 470 350\nrclick 500 400\n", report), 0) << report.str();
+    EXPECT_EQ(form.chosen, Rect::FromCorners(10, 20, 70, 50));
+    EXPECT_GE(form.bandMoves, 4);
+    EXPECT_EQ(form.rightClicks, (std::vector<Point>{Point{100, 100}}));
+    bool unchanged = true;
+    for (int y = 0; y < 200; ++y)
+    {
+        for (int x = 0; x < 200; ++x)
+        {
+            unchanged = unchanged && form.map.picture.Pixel(x, y) == before.Pixel(x, y);
+        }
+    }
+    EXPECT_TRUE(unchanged) << "every band drawn was erased again";
 }
 
 TEST_F(ScriptRun, FailsWhenAnExpectationIsMissing)
