@@ -158,7 +158,8 @@ void ReturnAircraft(Game& game)
         const int id = PlayerBaseId + slot;
         const UnitRec& u = state.Unit(id);
         const bool flew = u.X != u.PlacedX || u.Y != u.PlacedY;
-        if (u.Active != 0 && IsAircraft(u.Class) && flew && u.X != 0 && OnMap(state, u.PlacedX, u.PlacedY))
+        if (u.Active != 0 && IsAircraft(u.Class) && flew && OnMap(state, u.X, u.Y) &&
+            OnMap(state, u.PlacedX, static_cast<int>(u.PlacedY)))
         {
             returning.push_back(id);
         }
