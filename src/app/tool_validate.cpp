@@ -1,10 +1,14 @@
 #include "app/tool_validate.h"
 
+#include "ai/scenario_start.h"
 #include "state/cell_code.h"
 #include "state/class_table.h"
 #include "state/data_files.h"
 #include "state/forces.h"
 #include "state/unit_creation.h"
+#include "turn/autoplayer.h"
+#include "turn/invariants.h"
+#include "turn/turn_phases.h"
 #include "state/game_state.h"
 #include "state/map_file.h"
 #include "state/name_file.h"
@@ -990,9 +994,51 @@ std::vector<ValidationProblem> ValidateGameFolder(const std::filesystem::path& b
     return FolderCheck(base, options).Run();
 }
 
+ScenarioStartCheck StartAndPlayCheck(int turns)
+{
+    return [turns](Game& game, const ScenarioRec& scenario, const std::string& where, ValidationReport& report) {
+        const std::string file = ScenarioFileOf(Edition);
+        const auto broken = [&](const std::string& when) {
+            for (const std::string& fault : CheckInvariants(game.state))
+            {
+                report.Add(file, where, when + ": " + fault);
+            }
+            return !report.Problems().empty();
+        };
+        if (!ChooseScenario(game, scenario.Slot) || !StartScenario(game))
+        {
+            report.Add(file, where, "the scenario does not start");
+            return;
+        }
+        if (broken("after the start"))
+        {
+            return;
+        }
+        auto* headless = dynamic_cast<HeadlessPresenter*>(&game.presenter);
+        if (headless == nullptr)
+        {
+            return;
+        }
+        game.state.ViewColumns = std::max(game.state.ViewColumns, 20);
+        game.state.ViewRows = std::max(game.state.ViewRows, 14);
+        Autoplayer player(game, *headless);
+        BeginGame(game);
+        for (int turn = 1; turn <= turns && game.state.GameOver == 0; ++turn)
+        {
+            player.PlayTurn();
+            if (broken("in turn " + std::to_string(turn)))
+            {
+                return;
+            }
+        }
+    };
+}
+
 int RunValidate(const std::filesystem::path& base, std::ostream& out)
 {
-    const std::vector<ValidationProblem> problems = ValidateGameFolder(base);
+    ValidateOptions options;
+    options.startCheck = StartAndPlayCheck(3);
+    const std::vector<ValidationProblem> problems = ValidateGameFolder(base, options);
     for (const ValidationProblem& p : problems)
     {
         out << p.file << ": " << (p.where.empty() ? "" : p.where + ": ") << p.what << "\n";

@@ -53,8 +53,14 @@ struct ValidateOptions
 std::vector<ValidationProblem> ValidateGameFolder(const std::filesystem::path& base,
                                                   const ValidateOptions& options = {});
 
+/// A start check that starts the scenario as the briefing does, then plays `turns` whole turns
+/// headless (the player's side by the autoplayer), checking the game's invariants after the start
+/// and after every turn.
+ScenarioStartCheck StartAndPlayCheck(int turns);
+
 /// `olvane-tool validate --base DIR`: prints every problem, one a line, and a summary; returns
-/// 0 when the folder is sound and 1 when it holds any problem.
+/// 0 when the folder is sound and 1 when it holds any problem. Every scenario is also started and
+/// played for a few turns.
 int RunValidate(const std::filesystem::path& base, std::ostream& out);
 
 } // namespace olvane

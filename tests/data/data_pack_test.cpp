@@ -40,6 +40,30 @@ TEST(DataPack, GeneratedFolderValidates)
     }
 }
 
+TEST(DataPack, EveryScenarioStartsAndPlays)
+{
+    ValidateOptions options;
+    const ScenarioStartCheck play = StartAndPlayCheck(3);
+    int started = 0;
+    int turnsReached = 0;
+    options.startCheck = [&](Game& game, const ScenarioRec& rec, const std::string& where, ValidationReport& report) {
+        ++started;
+        play(game, rec, where, report);
+        turnsReached += game.state.TurnNumber >= 3 || game.state.GameOver != 0 ? 1 : 0;
+    };
+    for (const ValidationProblem& p : ValidateGameFolder(GameDir, options))
+    {
+        ADD_FAILURE() << p.file << ": " << p.where << ": " << p.what;
+    }
+    int playable = 0;
+    for (const ScenarioRec& rec : Database())
+    {
+        playable += rec.Kind == ModeDeathMatch || rec.Kind == ModeMission ? 1 : 0;
+    }
+    EXPECT_EQ(started, playable) << "every free hunt and mission is started";
+    EXPECT_EQ(turnsReached, playable) << "and plays its turns or ends";
+}
+
 TEST(DataPack, TellingRowsReadBackExactly)
 {
     const std::vector<ScenarioRec> db = Database();
