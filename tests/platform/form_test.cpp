@@ -210,6 +210,24 @@ TEST_F(FormTest, EditBoxTakesTypedTextAndEnter)
     app->ProcessMessages();
     EXPECT_EQ(name.text, "A WELSON!");
 
+    // With key preview the form sees keys first and may keep them from the focused control.
+    form.keyPreview = true;
+    std::vector<SDL_Keycode> seen;
+    form.onKeyDown = [&](SDL_Keycode& key, ShiftState) {
+        seen.push_back(key);
+        if (key == SDLK_BACKSPACE)
+        {
+            key = 0;
+        }
+    };
+    QueueKey(SDLK_BACKSPACE);
+    QueueKey(SDLK_LEFT);
+    app->ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<SDL_Keycode>{SDLK_BACKSPACE, SDLK_LEFT}));
+    EXPECT_EQ(name.text, "A WELSON!") << "the swallowed Backspace deleted nothing";
+    form.keyPreview = false;
+    form.onKeyDown = nullptr;
+
     name.maxLength = 15;
     name.text.clear();
     QueueText("ABCDEFGHIJKLMNOPQRST");
