@@ -449,6 +449,13 @@ void TForm1::FormKeyDown(SDL_Keycode& key, platform::ShiftState shift)
     {
         key = 0;
         ForcedQuit();
+        return;
+    }
+    // Escape while a fire target is awaited: the unit holds its fire and the turn goes on.
+    if (key == SDLK_ESCAPE && game_.state.FireMode == FireModeTarget)
+    {
+        key = 0;
+        holdFire_ = true;
     }
 }
 
