@@ -3,6 +3,8 @@
 #include "units.h"
 
 #include <cmath>
+#include <algorithm>
+#include <vector>
 
 namespace olvane::artgen
 {
@@ -148,6 +150,53 @@ void Flames(cairo_t* cr, double x, double y, double size, Noise& n)
         SetColour(cr, i % 2 ? Hex(0xffb040) : Hex(0xff5a20), 0.55);
         cairo_fill(cr);
     }
+}
+
+void Brushwork(cairo_surface_t* surface, double spacing, std::uint32_t seed)
+{
+    // Done on the pixels directly: a hundred thousand tiny strokes through the vector
+    // rasteriser would cost more than all the rest of the pack.
+    cairo_surface_flush(surface);
+    const int w = cairo_image_surface_get_width(surface);
+    const int h = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface) / 4;
+    auto* pixels = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface));
+    // Strokes take their colour from the picture as it was before any of them.
+    const std::vector<std::uint32_t> before(pixels, pixels + static_cast<std::ptrdiff_t>(stride) * h);
+    Noise n(seed);
+    const int strokes = static_cast<int>(w * h / (spacing * spacing));
+    for (int i = 0; i < strokes; ++i)
+    {
+        const int x = static_cast<int>(n.Range(0, w));
+        const int y = static_cast<int>(n.Range(0, h));
+        const std::uint32_t colour = before[static_cast<std::size_t>(y) * stride + x];
+        const int shift = static_cast<int>(n.Range(-10, 10));
+        const int len = 3 + static_cast<int>(n.Next() % 7);
+        const int width = 1 + static_cast<int>(n.Next() % 3);
+        const double slope = n.Range(-0.25, 0.25);
+        for (int t = -len / 2; t <= len / 2; ++t)
+        {
+            for (int k = 0; k < width; ++k)
+            {
+                const int px = x + t;
+                const int py = y + k + static_cast<int>(std::lround(slope * t));
+                if (px < 0 || py < 0 || px >= w || py >= h)
+                {
+                    continue;
+                }
+                std::uint32_t& dst = pixels[static_cast<std::size_t>(py) * stride + px];
+                std::uint32_t out = 0xff000000u;
+                for (int channel = 0; channel < 3; ++channel)
+                {
+                    const int c = std::clamp(static_cast<int>((colour >> (8 * channel)) & 0xffu) + shift, 0, 255);
+                    const int d = static_cast<int>((dst >> (8 * channel)) & 0xffu);
+                    out |= static_cast<std::uint32_t>((c * 140 + d * 116) / 256) << (8 * channel);
+                }
+                dst = out;
+            }
+        }
+    }
+    cairo_surface_mark_dirty(surface);
 }
 
 } // namespace olvane::artgen

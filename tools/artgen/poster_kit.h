@@ -5,6 +5,8 @@
 
 #include "draw_util.h"
 
+#include <cstdint>
+
 namespace olvane::artgen
 {
 
@@ -37,6 +39,10 @@ void PosterAircraft(cairo_t* cr, int shipClass, double x, double y, double span,
 void Smoke(cairo_t* cr, double x, double y, double size, Noise& n, Colour c);
 
 void Flames(cairo_t* cr, double x, double y, double size, Noise& n);
+
+/// Paints over a finished picture with short strokes in the colours already there, so the
+/// flat shapes read as brushwork. One stroke per `spacing` squared pixels.
+void Brushwork(cairo_surface_t* surface, double spacing, std::uint32_t seed);
 
 /// The mission pictures, one subject each (see MissionPictureCodes).
 void PaintMission(cairo_t* cr, int number, double w, double h, Noise& n);

@@ -379,6 +379,12 @@ void WritePosters(const std::filesystem::path& root, const std::filesystem::path
         }
         Canvas canvas(p.width, p.height);
         Paint(canvas.Cr(), p);
+        // Screens with text or sprites on them stay smooth; the posters get brushwork.
+        if (p.scene != art::Scene::Headquarters && p.scene != art::Scene::Technology &&
+            p.scene != art::Scene::RankPanel && p.scene != art::Scene::Difficulty)
+        {
+            Brushwork(canvas.Surface(), 3.2, static_cast<std::uint32_t>(p.width * 31 + p.nation * 7 + p.height));
+        }
         const auto path = OutputPath(root, p.file);
         if (p.format == art::Format::Jpeg)
         {
