@@ -60,7 +60,9 @@ public:
 
     void SetMainForm(Form* form) { mainForm_ = form; }
 
-    /// Handles every pending input event and due timer, then presents, without waiting.
+    /// Handles every pending input event and due timer and shows what changed. It does not wait
+    /// for input; with nothing to do it naps a millisecond, so a loop that polls it while the
+    /// player chooses (the fire-target wait) stays off the CPU.
     void ProcessMessages();
 
     /// Waits for the next input event or timer and handles it.

@@ -110,6 +110,7 @@ bool Control::Focused() const
 
 void Control::PaintTree(Picture& target, const Rect& parentClip)
 {
+    Arrange();
     Point origin = ScreenOrigin();
     Rect clip = Rect{origin.x, origin.y, bounds.width, bounds.height}.Intersect(parentClip);
     if (clip.Empty())

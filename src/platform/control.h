@@ -94,6 +94,9 @@ public:
     /// The colour the control fills with: its own, or its parent's when it has none.
     Colour BackgroundColour() const;
 
+    /// Fits the control to its content before it is painted (labels that size themselves).
+    virtual void Arrange() {}
+
     virtual void Paint(Canvas& canvas);
     virtual void MouseDown(MouseButton button, ShiftState shift, Point p);
     virtual void MouseMove(ShiftState shift, Point p);

@@ -1,5 +1,7 @@
 #include "platform/label.h"
 
+#include <algorithm>
+
 namespace olvane::platform
 {
 
@@ -55,6 +57,25 @@ std::vector<std::string> Label::Lines(Canvas& canvas) const
         start = end + 1;
     }
     return lines;
+}
+
+void Label::Arrange()
+{
+    if (!autoSize || wordWrap)
+    {
+        return;
+    }
+    Picture scratch(1, 1);
+    Canvas measure(scratch);
+    measure.font = font;
+    int width = 0;
+    auto lines = Lines(measure);
+    for (const std::string& line : lines)
+    {
+        width = std::max(width, measure.TextWidth(line));
+    }
+    bounds.width = width;
+    bounds.height = static_cast<int>(lines.size()) * measure.TextHeight("Ag");
 }
 
 void Label::Paint(Canvas& canvas)

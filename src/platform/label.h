@@ -22,6 +22,11 @@ public:
     bool transparent = false;
     Alignment alignment = Alignment::Left;
     bool wordWrap = false;
+    /// Takes the size of its text (without word wrap) each time it is painted, keeping its left
+    /// and top.
+    bool autoSize = false;
+
+    void Arrange() override;
 
     void Paint(Canvas& canvas) override;
 

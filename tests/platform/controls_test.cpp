@@ -161,6 +161,56 @@ TEST_F(ControlsTest, ChoicesListsAndPagesFollowTheMouse)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ControlsTest, LabelsAlignWrapAndSizeThemselves)
+{
+    Form form;
+    form.colour = colours::Navy;
+    form.Show();
+    Label right(&form);
+    right.SetBounds(0, 0, 300, 40);
+    right.alignment = Alignment::Right;
+    right.colour = colours::White;
+    right.caption = "SCORE";
+    Label wrapped(&form);
+    wrapped.SetBounds(0, 50, 120, 200);
+    wrapped.wordWrap = true;
+    wrapped.caption = "YOU CAN`T HAVE MORE UNITS OF THIS TYPE.";
+    Label fitted(&form);
+    fitted.SetBounds(10, 300, 5, 5);
+    fitted.autoSize = true;
+    fitted.caption = "TURN 12\nPRODUCTION 450";
+    app->Compose();
+
+    Picture& fb = app->Framebuffer();
+    int firstInk = -1;
+    for (int x = 0; x < 300 && firstInk < 0; ++x)
+    {
+        for (int y = 0; y < 20; ++y)
+        {
+            if (fb.Pixel(x, y) != colours::White)
+            {
+                firstInk = x;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(firstInk, 200) << "right-aligned text sits at the right edge";
+
+    Picture scratch(1, 1);
+    Canvas measure(scratch);
+    measure.font = wrapped.font;
+    auto lines = wrapped.Lines(measure);
+    EXPECT_GE(lines.size(), 3u);
+    for (const std::string& line : lines)
+    {
+        EXPECT_LE(measure.TextWidth(line), 120) << line;
+    }
+    EXPECT_GT(fitted.bounds.width, 50);
+    EXPECT_EQ(fitted.bounds.height, 2 * measure.TextHeight("Ag"));
+    EXPECT_EQ(fitted.bounds.x, 10);
+    EXPECT_EQ(fb.Pixel(9, 300), colours::Navy) << "a label fills only its own rectangle";
+}
+
 TEST_F(ControlsTest, ImageKeepsWhatIsDrawnOnItAndDrawsTransparent)
 {
     Form form;
