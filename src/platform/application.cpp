@@ -267,6 +267,11 @@ int Application::RunModal(Form& form)
     ShowForm(form);
     while (!terminated_)
     {
+        // A modal form hidden by its own code could never be answered: that ends it as a cancel.
+        if (!form.visible && form.modalResult == ResultNone)
+        {
+            form.modalResult = ResultCancel;
+        }
         if (form.modalResult != ResultNone)
         {
             if (form.QueryClose())

@@ -106,6 +106,14 @@ TEST_F(FormTest, ModalFormRunsItsOwnLoopUntilItCloses)
     };
     EXPECT_EQ(dialog.ShowModal(), ResultCancel);
 
+    // A modal form its own code hides ends as a cancel instead of waiting unseen.
+    Timer hider(20, true);
+    hider.onTimer = [&] {
+        hider.SetEnabled(false);
+        dialog.Hide();
+    };
+    EXPECT_EQ(dialog.ShowModal(), ResultCancel);
+
     // Nested modal forms: the inner one returns first.
     Form inner;
     inner.MakeCentred(100, 100);
