@@ -44,6 +44,44 @@ void Fleet(cairo_t* cr, double w, double h, double horizon, const Mood& m, Noise
     }
 }
 
+/// A harbour front on the horizon: a quay, warehouses with pitched roofs, sheds and cranes.
+void Harbour(cairo_t* cr, double w, double h, double horizon, Colour c, Noise& n)
+{
+    const double hy = h * horizon;
+    SetColour(cr, c);
+    cairo_rectangle(cr, 0, hy - h * 0.015, w, h * 0.03);
+    cairo_fill(cr);
+    double x = 0;
+    while (x < w)
+    {
+        const double bw = w * n.Range(0.05, 0.1);
+        const double bh = h * n.Range(0.04, 0.11);
+        cairo_move_to(cr, x, hy);
+        cairo_line_to(cr, x, hy - bh);
+        if (n.Unit() < 0.6)
+        {
+            cairo_line_to(cr, x + bw / 2, hy - bh - h * 0.03); // a pitched roof
+        }
+        cairo_line_to(cr, x + bw, hy - bh);
+        cairo_line_to(cr, x + bw, hy);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        x += bw + w * n.Range(0.0, 0.03);
+    }
+    cairo_set_line_width(cr, std::max(2.0, w * 0.005));
+    for (int i = 0; i < 3; ++i)
+    {
+        // A dockside crane: tower and jib.
+        const double cx = w * (0.2 + i * 0.28) + n.Range(-20, 20);
+        cairo_move_to(cr, cx, hy);
+        cairo_line_to(cr, cx, hy - h * 0.2);
+        cairo_line_to(cr, cx + w * 0.08, hy - h * 0.16);
+        cairo_move_to(cr, cx, hy - h * 0.2);
+        cairo_line_to(cr, cx - w * 0.025, hy - h * 0.17);
+        cairo_stroke(cr);
+    }
+}
+
 void Searchlights(cairo_t* cr, double w, double h, Noise& n)
 {
     for (int i = 0; i < 4; ++i)
@@ -303,12 +341,7 @@ void Paint(cairo_t* cr, const art::Picture& p)
         {
             const bool burning = p.scene == art::Scene::MessagePort;
             Seascape(cr, w, h, burning ? Fire : Dusk, 0.55, n);
-            SetColour(cr, burning ? Fire.ink : Dusk.ink);
-            for (int i = 0; i < 8; ++i)
-            {
-                cairo_rectangle(cr, w * (0.05 + i * 0.11), h * (0.55 - n.Range(0.05, 0.15)), w * 0.08, h * 0.2);
-            }
-            cairo_fill(cr);
+            Harbour(cr, w, h, 0.55, burning ? Fire.ink : Dusk.ink, n);
             if (burning)
             {
                 Flames(cr, w * 0.3, h * 0.5, h * 0.1, n);
