@@ -162,20 +162,17 @@ void Application::Dispatch(const SDL_Event& event)
         case SDL_MOUSEMOTION:
             DispatchMouseMotion(event.motion);
             break;
-        case SDL_MOUSEWHEEL: {
-            int x = 0;
-            int y = 0;
-            SDL_GetMouseState(&x, &y);
-            float lx = 0;
-            float ly = 0;
-            SDL_RenderWindowToLogical(renderer_.get(), x, y, &lx, &ly);
-            Point p{static_cast<int>(lx), static_cast<int>(ly)};
-            if (Form* f = FormAt(p))
+        case SDL_MOUSEWHEEL:
+            // At the last place the mouse moved to: the wheel event itself carries no point.
+            if (Form* f = FormAt(mouse_))
             {
-                f->ControlAt(Local(f, p))->MouseWheel(event.wheel.y);
+                Control* target = f->ControlAt(Local(f, mouse_));
+                if (target->Usable())
+                {
+                    target->MouseWheel(event.wheel.y);
+                }
             }
             break;
-        }
         case SDL_KEYDOWN:
             DispatchKey(event.key);
             break;
