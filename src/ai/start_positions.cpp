@@ -169,13 +169,10 @@ int DrawDispersalZone(Game& game, DispersalQuota& q)
     {
         game.random.Reseed();
         const int z = HomeZoneCount + 1 + static_cast<int>(game.random.Below(static_cast<std::uint32_t>(extra)));
-        if (z > ZoneCount || state.AIZone(z).Size == ZoneSizePort)
+        // A zone the map leaves empty (size 0) is no sea to spread over.
+        if (z > ZoneCount || state.AIZone(z).Size == ZoneSizePort || state.AIZone(z).Size == 0)
         {
             continue;
-        }
-        if (extra < 2)
-        {
-            return z;
         }
         if (q.counts[static_cast<std::size_t>(z)] <= q.quota - 1)
         {
