@@ -39,8 +39,15 @@ void CutSheet(const DataFiles& files, const art::Sheet& sheet, platform::Picture
     }
     for (int frame = 0; frame < sheet.frames; ++frame)
     {
-        list.Add(whole.Cut(platform::Rect{sheet.FrameX(frame), sheet.FrameY(frame), sheet.frameWidth,
-                                          sheet.frameHeight}));
+        platform::Picture cut =
+            whole.Cut(platform::Rect{sheet.FrameX(frame), sheet.FrameY(frame), sheet.frameWidth, sheet.frameHeight});
+        if (sheet.keyed && cut.Surface() != nullptr)
+        {
+            // The map view copies hundreds of frames per redraw; SDL's own keyed copy does it fast.
+            SDL_SetColorKey(cut.Surface(), SDL_TRUE,
+                            SDL_MapRGB(cut.Surface()->format, art::KeyColour.r, art::KeyColour.g, art::KeyColour.b));
+        }
+        list.Add(std::move(cut));
     }
 }
 

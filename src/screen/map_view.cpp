@@ -54,6 +54,31 @@ void Blend(Canvas& canvas, int left, int top, const Picture& field, int alpha)
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
 }
 
+/// Copies a frame of the map's sheets at a point of a canvas without origin or clip: keyed frames
+/// carry their colour key on the surface, so SDL copies them in one step.
+void Put(Canvas& canvas, int left, int top, const Picture& frame)
+{
+    SDL_Surface* target = canvas.Target().Surface();
+    if (frame.Surface() == nullptr || target == nullptr)
+    {
+        return;
+    }
+    SDL_Rect dest{left, top, frame.Width(), frame.Height()};
+    SDL_BlitSurface(frame.Surface(), nullptr, target, &dest);
+}
+
+/// The same, shrunk or stretched to a rectangle (nearest pixel).
+void PutScaled(Canvas& canvas, const Rect& r, const Picture& frame)
+{
+    SDL_Surface* target = canvas.Target().Surface();
+    if (frame.Surface() == nullptr || target == nullptr)
+    {
+        return;
+    }
+    SDL_Rect dest{r.x, r.y, r.width, r.height};
+    SDL_BlitScaled(frame.Surface(), nullptr, target, &dest);
+}
+
 void Fill(Canvas& canvas, const Rect& r, Colour c)
 {
     canvas.brush = platform::Brush{c, platform::BrushStyle::Solid};
@@ -151,7 +176,7 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
     {
         if (Has(art_.ports, info.portKind - 1))
         {
-            canvas.Draw(left, top, art_.ports[info.portKind - 1]);
+            Put(canvas, left, top, art_.ports[info.portKind - 1]);
         }
         else
         {
@@ -180,7 +205,7 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
         {
             if (Has(art_.land, layers.ground))
             {
-                canvas.Draw(left, top, art_.land[layers.ground]);
+                Put(canvas, left, top, art_.land[layers.ground]);
             }
             else
             {
@@ -192,7 +217,7 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
             const int frame = varySea ? art::SeaVariant(x, y) : art::CalmSeaVariant;
             if (Has(art_.sea, frame))
             {
-                canvas.Draw(left, top, art_.sea[frame]);
+                Put(canvas, left, top, art_.sea[frame]);
             }
             else
             {
@@ -204,14 +229,14 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
             const int frame = layers.overlays[static_cast<std::size_t>(k)];
             if (Has(art_.land, frame))
             {
-                canvas.Draw(left, top, art_.land[frame]);
+                Put(canvas, left, top, art_.land[frame]);
             }
         }
         const int column = art::TerrainColumn(info.base);
         const int row = std::clamp(static_cast<int>(s.CurrentScenario.MapPicture) - 1, 0, art::MapPictureCount - 1);
         if (info.land && column >= 0 && Has(art_.terrain, row * art::TerrainColumnCount + column))
         {
-            canvas.Draw(left, top, art_.terrain[row * art::TerrainColumnCount + column]);
+            Put(canvas, left, top, art_.terrain[row * art::TerrainColumnCount + column]);
         }
         if (!info.land)
         {
@@ -232,7 +257,7 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
             }
             if (Has(*sheet, mark))
             {
-                canvas.Draw(left, top, (*sheet)[mark]);
+                Put(canvas, left, top, (*sheet)[mark]);
             }
         }
         const int corner = s.MarkGrid(x, y);
@@ -241,7 +266,7 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
             const int frame = corner % 10 - 1 + (corner > 10 ? 4 : 0);
             if (Has(art_.coastCorners, frame))
             {
-                canvas.Draw(left, top, art_.coastCorners[frame]);
+                Put(canvas, left, top, art_.coastCorners[frame]);
             }
         }
     }
@@ -281,7 +306,7 @@ void TForm1::DrawSprite(Canvas& canvas, int left, int top, int unit)
     }
     if (Has(art_.sprites[static_cast<std::size_t>(side)], frame))
     {
-        canvas.Draw(left, top, art_.sprites[static_cast<std::size_t>(side)][frame]);
+        Put(canvas, left, top, art_.sprites[static_cast<std::size_t>(side)][frame]);
         return;
     }
     canvas.pen = platform::Pen{colours::Black, 1, platform::PenMode::Copy};
@@ -325,11 +350,11 @@ void TForm1::ComposeCell(Canvas& canvas, int left, int top, int x, int y)
     const int bar = art::ArmourBarFrame + std::min<int>(u.Armor, art::ArmourBarMax);
     if (Has(marks, bar))
     {
-        canvas.Draw(left, top, marks[bar]);
+        Put(canvas, left, top, marks[bar]);
     }
     if (!IsInstallation(u.Class) && Has(marks, art::FacingMarkFrame + u.Facing % 8))
     {
-        canvas.Draw(left, top, marks[art::FacingMarkFrame + u.Facing % 8]);
+        Put(canvas, left, top, marks[art::FacingMarkFrame + u.Facing % 8]);
     }
     if (u.Highlighted != 0)
     {
@@ -368,7 +393,7 @@ void TForm1::DrawDiagonalHulls(Canvas& canvas)
             }
             const int bx = std::min(u.X, stern.X);
             const int by = std::min(u.Y, stern.Y);
-            canvas.Draw((bx - s.ViewX - 1) * CellSize, (by - s.ViewY - 1) * CellSize, list[frame]);
+            Put(canvas, (bx - s.ViewX - 1) * CellSize, (by - s.ViewY - 1) * CellSize, list[frame]);
         }
     }
 }
@@ -434,7 +459,7 @@ void TForm1::DrawStrategicView()
                 continue;
             }
             ComposeCell(cell, 0, 0, x, y);
-            canvas.StretchDraw(Rect{(i - 1) * size, (j - 1) * size, size, size}, cellPicture_);
+            PutScaled(canvas, Rect{(i - 1) * size, (j - 1) * size, size, size}, cellPicture_);
         }
     }
     platform::MarkDrawn();
@@ -466,7 +491,7 @@ void TForm1::DrawCell(int x, int y)
         }
         Canvas cell(cellPicture_);
         ComposeCell(cell, 0, 0, x, y);
-        canvas.StretchDraw(r, cellPicture_);
+        PutScaled(canvas, r, cellPicture_);
     }
     platform::MarkDrawn();
 }
@@ -513,7 +538,7 @@ void TForm1::DrawExplosion(int x, int y, int frame)
         return;
     }
     Canvas canvas(EKR.picture);
-    canvas.StretchDraw(r, art_.explosions[frame]);
+    PutScaled(canvas, r, art_.explosions[frame]);
     platform::MarkDrawn();
 }
 

@@ -1,0 +1,111 @@
+// Frame composition of the main game window: a full tactical redraw and a strategic view of a
+// 96 x 96 map in the 1366 x 768 layout, with the generated pictures.
+
+#include "platform/application.h"
+#include "screen/main_window.h"
+#include "state/data_files.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace
+{
+
+using namespace olvane;
+
+struct Screen
+{
+    Screen()
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        platform::ApplicationOptions options;
+        options.windowed = true;
+        options.desktopSize = platform::Size{1366, 768};
+        app = std::make_unique<platform::Application>(options);
+        files = std::make_unique<DataFiles>(OLVANE_GAME_DIR, std::filesystem::temp_directory_path() / "olvane-bench");
+        form = std::make_unique<TForm1>(random, *files, clock);
+        GameState& s = form->GameData().state;
+        ResetGame(s);
+        s.MapWidth = 96;
+        s.MapHeight = 96;
+        ClearMaps(s);
+        // Islands, coasts, tinted radar fields and a fleet on the view.
+        for (int x = 1; x <= 96; ++x)
+        {
+            for (int y = 1; y <= 96; ++y)
+            {
+                if ((x / 7 + y / 5) % 4 == 0)
+                {
+                    s.MapGrid(x, y) = 55500;
+                }
+                else if ((x + y) % 9 == 0)
+                {
+                    s.MapGrid(x, y) = 20;
+                }
+            }
+        }
+        for (int k = 1; k <= 30; ++k)
+        {
+            UnitRec& u = s.Unit(PlayerBaseId + k);
+            u.Class = 43;
+            u.Picture = 4;
+            u.Active = 1;
+            u.Visible = 1;
+            u.Armor = 5;
+            u.X = static_cast<std::uint8_t>(2 + k % 20);
+            u.Y = static_cast<std::uint8_t>(2 + k / 2);
+            u.Under = 0;
+            s.MapGrid(u.X, u.Y) = static_cast<std::uint16_t>(PlayerBaseId + k);
+        }
+        s.TurnNumber = 1;
+        form->Show();
+        form->RedrawOverview();
+    }
+
+    FixedSeedSource seeds{1};
+    Random random{seeds};
+    SteadyClock clock;
+    std::unique_ptr<platform::Application> app;
+    std::unique_ptr<DataFiles> files;
+    std::unique_ptr<TForm1> form;
+};
+
+Screen& TheScreen()
+{
+    static Screen screen;
+    return screen;
+}
+
+void TacticalRedraw(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    if (screen.form->CurrentViewMode() != ViewMode::Tactical)
+    {
+        screen.form->ToggleView();
+    }
+    for (auto _ : state)
+    {
+        screen.form->RedrawView();
+    }
+}
+BENCHMARK(TacticalRedraw)->Unit(benchmark::kMicrosecond);
+
+void StrategicView(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    if (screen.form->CurrentViewMode() != ViewMode::Strategic)
+    {
+        screen.form->ToggleView();
+    }
+    for (auto _ : state)
+    {
+        screen.form->DrawStrategicView();
+    }
+}
+BENCHMARK(StrategicView)->Unit(benchmark::kMicrosecond);
+
+} // namespace
