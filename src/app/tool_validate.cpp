@@ -991,7 +991,14 @@ std::vector<ValidationProblem> ValidateGameFolder(const std::filesystem::path& b
     {
         return {{base.string(), "", "is not a folder"}};
     }
-    return FolderCheck(base, options).Run();
+    std::vector<ValidationProblem> problems = FolderCheck(base, options).Run();
+    if (options.checkPicturesAndSounds)
+    {
+        ValidationReport art;
+        CheckPicturesAndSounds(DataFiles(base, base), art);
+        problems.insert(problems.end(), art.Problems().begin(), art.Problems().end());
+    }
+    return problems;
 }
 
 ScenarioStartCheck StartAndPlayCheck(int turns)
@@ -1038,6 +1045,7 @@ int RunValidate(const std::filesystem::path& base, std::ostream& out)
 {
     ValidateOptions options;
     options.startCheck = StartAndPlayCheck(3);
+    options.checkPicturesAndSounds = true;
     const std::vector<ValidationProblem> problems = ValidateGameFolder(base, options);
     for (const ValidationProblem& p : problems)
     {

@@ -42,6 +42,9 @@ using ScenarioStartCheck =
 
 struct ValidateOptions
 {
+    /// Also checks that every picture and sound the game loads is there, at the size it is drawn.
+    bool checkPicturesAndSounds = false;
+
     /// Runs for every scenario whose data checks passed; empty: scenarios are not started.
     ScenarioStartCheck startCheck;
 };
@@ -52,6 +55,10 @@ struct ValidateOptions
 /// throws on a broken folder: every fault becomes a problem in the list.
 std::vector<ValidationProblem> ValidateGameFolder(const std::filesystem::path& base,
                                                   const ValidateOptions& options = {});
+
+/// Every picture sheet, whole picture and sound of the art description: present, and BMP
+/// pictures at the size the game cuts them by.
+void CheckPicturesAndSounds(const DataFiles& files, ValidationReport& report);
 
 /// A start check that starts the scenario as the briefing does, then plays `turns` whole turns
 /// headless (the player's side by the autoplayer), checking the game's invariants after the start

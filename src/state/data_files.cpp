@@ -85,47 +85,63 @@ fs::path DataFiles::DefaultUserDir()
     return fs::current_path() / ".olvane";
 }
 
+namespace
+{
+
+/// Matches the remaining components below `current`, trying the exact name first and then every
+/// name equal but for case, so that "BMP" and "bmp" folders side by side are both searched.
+std::optional<fs::path> FindBelow(const fs::path& current, const std::vector<std::string>& parts, std::size_t index)
+{
+    std::error_code error;
+    if (index == parts.size())
+    {
+        return fs::exists(current, error) ? std::optional<fs::path>(current) : std::nullopt;
+    }
+    const std::string& part = parts[index];
+    std::vector<fs::path> candidates;
+    if (fs::exists(current / part, error))
+    {
+        candidates.push_back(current / part);
+    }
+    std::vector<fs::path> others;
+    for (fs::directory_iterator it(current, error), end; !error && it != end; it.increment(error))
+    {
+        const std::string name = it->path().filename().string();
+        if (name != part && EqualIgnoringCase(name, part))
+        {
+            others.push_back(it->path());
+        }
+    }
+    std::sort(others.begin(), others.end());
+    candidates.insert(candidates.end(), others.begin(), others.end());
+    for (const fs::path& candidate : candidates)
+    {
+        if (auto found = FindBelow(candidate, parts, index + 1))
+        {
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<fs::path> FindIgnoringCase(const fs::path& root, std::string_view relative)
 {
-    fs::path current = root;
-    std::error_code error;
-    for (const std::string& part : SplitPath(relative))
+    std::vector<std::string> parts;
+    for (std::string& part : SplitPath(relative))
     {
-        if (part == ".")
-        {
-            continue;
-        }
         // ".." would leave the game folder: data names never need it.
         if (part == "..")
         {
             return std::nullopt;
         }
-        const fs::path exact = current / part;
-        if (fs::exists(exact, error))
+        if (part != ".")
         {
-            current = exact;
-            continue;
+            parts.push_back(std::move(part));
         }
-        std::optional<fs::path> match;
-        for (fs::directory_iterator it(current, error), end; !error && it != end; it.increment(error))
-        {
-            const std::string name = it->path().filename().string();
-            if (EqualIgnoringCase(name, part) && (!match || name < match->filename().string()))
-            {
-                match = it->path();
-            }
-        }
-        if (!match)
-        {
-            return std::nullopt;
-        }
-        current = *match;
     }
-    if (!fs::exists(current, error))
-    {
-        return std::nullopt;
-    }
-    return current;
+    return FindBelow(root, parts, 0);
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path)

@@ -206,3 +206,47 @@ TEST(Validate, NeverCrashesOnGarbage)
 
 } // namespace
 } // namespace olvane
+
+namespace olvane
+{
+
+TEST(Validate, FindsMissingAndMisshapenPictures)
+{
+    test::TempDir dir;
+    ValidationReport report;
+    CheckPicturesAndSounds(DataFiles(dir.Path(), dir.Path()), report);
+    const auto reported = [&](std::string_view file, std::string_view what) {
+        return std::any_of(report.Problems().begin(), report.Problems().end(), [&](const ValidationProblem& p) {
+            return p.file == file && p.what.find(what) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(reported("BMP/0.BMP", "missing"));
+    EXPECT_TRUE(reported("EFF/1CLICK.wav", "missing"));
+
+    // A sea sheet of the wrong size: a 2 × 1 picture, found whatever the case of its name.
+    std::string bmp(54 + 8, '\0');
+    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+        {
+            bmp[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+        }
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bmp.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, 2, 4);
+    put(22, 1, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    dir.Write("bmp/0.bmp", bmp);
+    dir.Write("BMP/MENI/maska.BMP", "not a picture");
+    ValidationReport again;
+    CheckPicturesAndSounds(DataFiles(dir.Path(), dir.Path()), again);
+    report = again;
+    EXPECT_TRUE(reported("BMP/0.BMP", "is 2 x 1"));
+    EXPECT_TRUE(reported("BMP/MENI/maska.BMP", "not an uncompressed 24-bit BMP"));
+}
+
+} // namespace olvane
