@@ -3,6 +3,7 @@
 #include "state/class_table.h"
 #include "state/game.h"
 #include "turn/awards.h"
+#include "turn/turn_phases.h"
 
 #include <algorithm>
 
@@ -11,23 +12,7 @@ namespace olvane
 
 void CentreViewOn(Game& game, int unit)
 {
-    GameState& state = game.state;
-    const UnitRec& u = state.Unit(unit);
-    if (state.GameOver != 0 || u.X == 0 || u.Y == 0)
-    {
-        return;
-    }
-    const bool insideColumns = state.ViewX < u.X && u.X < state.ViewX + state.ViewColumns;
-    const bool insideRows = state.ViewY < u.Y && u.Y < state.ViewY + state.ViewRows;
-    if (insideColumns && insideRows)
-    {
-        return;
-    }
-    const int x = u.X - state.ViewColumns / 2;
-    const int y = u.Y - state.ViewRows / 2;
-    state.ViewX = std::max(0, std::min(std::max(x, 0), state.MapWidth - state.ViewColumns));
-    state.ViewY = std::max(0, std::min(std::max(y, 0), state.MapHeight - state.ViewRows));
-    game.presenter.RedrawView();
+    CentreView(game, unit);
 }
 
 void SelectNextUnit(Game& game)
