@@ -51,8 +51,6 @@ void OrderGroupsOfZone(GameState& state, int zone, int order)
 
 void GuardPortEarly(Game& game, int unit)
 {
-    // Filled by the computer opponent's code: this is the whole rule, kept here so that the
-    // moves of the rules of play can call it before the opponent's phase exists.
     GameState& state = game.state;
     UnitRec& u = state.Unit(unit);
     int guarded = 0;

@@ -12,7 +12,7 @@ void ResetGroup(GameState& state, int group);
 
 /// A computer unit that has just moved onto the major port of its own zone early in a conquest
 /// mission stays there as the port's guard, and the groups of that zone regroup around it.
-/// Belongs to the computer opponent; it lives here until that code takes it over.
+/// A rule of the computer opponent that MoveUnit applies after each of its moves.
 void GuardPortEarly(Game& game, int unit);
 
 /// Every active member of each computer group patrolling the zone gets a new order; the
