@@ -8,7 +8,6 @@
 #include "turn/turn_phases.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <memory>
 
@@ -76,7 +75,8 @@ public:
             {
                 if (other >= 0 && other < state.ZoneExtraCount)
                 {
-                    zone.Neighbours[static_cast<std::size_t>(n++)] = static_cast<std::uint8_t>(HomeZoneCount + 1 + other);
+                    zone.Neighbours[static_cast<std::size_t>(n++)] =
+                        static_cast<std::uint8_t>(HomeZoneCount + 1 + other);
                 }
             }
         }
@@ -92,7 +92,8 @@ public:
             const int g = 1 + (slot - 1) / 3;
             e.AIGroup = static_cast<std::uint8_t>(g);
             AIGroupRec& group = state.AIGroup(g);
-            group.Members[static_cast<std::size_t>(group.MemberCount)] = static_cast<std::uint16_t>(EnemyBaseId + slot);
+            group.Members[static_cast<std::size_t>(group.MemberCount)] =
+                static_cast<std::uint16_t>(EnemyBaseId + slot);
             ++group.MemberCount;
             group.Zone = static_cast<std::uint8_t>(HomeZoneCount + 1 + (g - 1) % 8);
             e.AIWork1 = group.Zone;

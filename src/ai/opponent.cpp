@@ -138,8 +138,7 @@ void PlanAndMove(Game& game, int id)
             Patrol(state, id);
             MoveToTarget(game, id);
             break;
-        case OrderToZone:
-        {
+        case OrderToZone: {
             MoveToTarget(game, id);
             const bool near = std::abs(u.X - static_cast<int>(u.PlacedX)) <= ArrivalTolerance &&
                               std::abs(u.Y - static_cast<int>(u.PlacedY)) <= ArrivalTolerance;
@@ -150,8 +149,7 @@ void PlanAndMove(Game& game, int id)
             }
             break;
         }
-        case OrderRegroup:
-        {
+        case OrderRegroup: {
             const std::uint8_t change = state.AIGroup(g).ZoneChange;
             if ((change == ChangeWanted || change == ChangePossible) && WantsZoneChange(game, id))
             {
@@ -167,8 +165,7 @@ void PlanAndMove(Game& game, int id)
             MoveToTarget(game, id);
             break;
         }
-        case OrderToPort:
-        {
+        case OrderToPort: {
             const int port = PortOfZone(state, u.AIWork1);
             if (port != 0)
             {

@@ -58,7 +58,8 @@ const ZoneSector& SectorOf(const GameState& state, int zone, int sector)
 
 bool HasValidSector(const GameState& state, int zone, int sector)
 {
-    return IsZoneNumber(zone) && sector >= 1 && sector <= std::min<int>(state.AIZone(zone).SectorCount, ZoneSectorCapacity);
+    return IsZoneNumber(zone) && sector >= 1 &&
+           sector <= std::min<int>(state.AIZone(zone).SectorCount, ZoneSectorCapacity);
 }
 
 bool HasFreeSector(const GameState& state, int zone, int members)

@@ -59,8 +59,7 @@ constexpr int MaxRandomDraws = 100000;
 /// Draws 1 + a draw below n, reseeding before each draw, until `fits` holds; checks first that
 /// some number fits, so the search always ends. After MaxRandomDraws misses it takes the lowest
 /// number that fits. 0 when none does.
-template <typename Fits>
-int DrawUntil(Game& game, int n, Fits fits)
+template <typename Fits> int DrawUntil(Game& game, int n, Fits fits)
 {
     int lowest = 0;
     for (int k = 1; k <= n && lowest == 0; ++k)

@@ -72,13 +72,17 @@ SectorPosition BuildLane(const GameState& state, bool horizontal, int line, int 
     }
     if (horizontal)
     {
-        lane = {static_cast<std::uint8_t>(ClampColumn(state, a)), static_cast<std::uint8_t>(ClampRow(state, line)),
-                static_cast<std::uint8_t>(ClampColumn(state, b)), static_cast<std::uint8_t>(ClampRow(state, line)), 0};
+        lane = {static_cast<std::uint8_t>(ClampColumn(state, a)),
+                static_cast<std::uint8_t>(ClampRow(state, line)),
+                static_cast<std::uint8_t>(ClampColumn(state, b)),
+                static_cast<std::uint8_t>(ClampRow(state, line)), 0};
     }
     else
     {
-        lane = {static_cast<std::uint8_t>(ClampColumn(state, line)), static_cast<std::uint8_t>(ClampRow(state, a)),
-                static_cast<std::uint8_t>(ClampColumn(state, line)), static_cast<std::uint8_t>(ClampRow(state, b)), 0};
+        lane = {static_cast<std::uint8_t>(ClampColumn(state, line)),
+                static_cast<std::uint8_t>(ClampRow(state, a)),
+                static_cast<std::uint8_t>(ClampColumn(state, line)),
+                static_cast<std::uint8_t>(ClampRow(state, b)), 0};
     }
     if (length >= size * GoodLanePercent / 100)
     {
@@ -149,9 +153,10 @@ void BuildZone(GameState& state, int zone)
         {
             int ax, ay, bx, by, capacity;
         };
+
         const Box boxes[BoxSectorCount] = {
-            {x0, y0, x0 + s - 1, y0 + s - 1, 3},     {x0, y0 + 4, x0 + s - 5, y0 + s - 1, 1},
-            {x0 + 4, y0, x0 + s - 1, y0 + s - 5, 1}, {x0, y0 + s - 1, x0 + s - 1, y0, 3},
+            {x0, y0, x0 + s - 1, y0 + s - 1, 3},         {x0, y0 + 4, x0 + s - 5, y0 + s - 1, 1},
+            {x0 + 4, y0, x0 + s - 1, y0 + s - 5, 1},     {x0, y0 + s - 1, x0 + s - 1, y0, 3},
             {x0 + 4, y0 + s - 1, x0 + s - 1, y0 + 4, 1}, {x0, y0 + s - 5, x0 + s - 5, y0, 1},
         };
         for (const Box& box : boxes)
@@ -299,7 +304,8 @@ void AssignSector(Game& game, int g)
     }
     if (members.size() == 2)
     {
-        const int points = SizePoints(state.Unit(members[0]).Class) + SizePoints(state.Unit(members[1]).Class);
+        const int points =
+            SizePoints(state.Unit(members[0]).Class) + SizePoints(state.Unit(members[1]).Class);
         state.Unit(members[1]).AIWork3 = points > 2 ? 3 : 2;
     }
     else if (members.size() >= 3)
@@ -326,7 +332,8 @@ void GoToSector(GameState& state, int g)
             continue;
         }
         const SectorPosition& lane = SectorOf(state, group.Zone, group.Sector).Positions[PositionIndex(u)];
-        const bool aNearer = SquaredDistance(u.X, u.Y, lane.AX, lane.AY) < SquaredDistance(u.X, u.Y, lane.BX, lane.BY);
+        const bool aNearer =
+            SquaredDistance(u.X, u.Y, lane.AX, lane.AY) < SquaredDistance(u.X, u.Y, lane.BX, lane.BY);
         u.PlacedX = aNearer ? lane.BX : lane.AX;
         u.PlacedY = aNearer ? lane.BY : lane.AY;
     }

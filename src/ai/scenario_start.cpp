@@ -80,7 +80,8 @@ void ApplyTechGrants(Game& game)
     {
         for (const TechGrant& grant : state.CurrentScenario.TechGrants[static_cast<std::size_t>(side - 1)])
         {
-            if (grant.Category >= ClassCategoryCount || grant.Attribute < GrantArmor || grant.Attribute > GrantRadar)
+            if (grant.Category >= ClassCategoryCount || grant.Attribute < GrantArmor ||
+                grant.Attribute > GrantRadar)
             {
                 continue;
             }

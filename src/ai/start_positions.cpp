@@ -168,7 +168,8 @@ int DrawDispersalZone(Game& game, DispersalQuota& q)
     for (int draw = 0; draw < MaxRandomDraws; ++draw)
     {
         game.random.Reseed();
-        const int z = HomeZoneCount + 1 + static_cast<int>(game.random.Below(static_cast<std::uint32_t>(extra)));
+        const int z =
+            HomeZoneCount + 1 + static_cast<int>(game.random.Below(static_cast<std::uint32_t>(extra)));
         // A zone the map leaves empty (size 0) is no sea to spread over.
         if (z > ZoneCount || state.AIZone(z).Size == ZoneSizePort || state.AIZone(z).Size == 0)
         {
@@ -196,6 +197,7 @@ std::optional<std::pair<int, int>> PortGuardField(const GameState& state, int zo
     {
         int a, b, step;
     };
+
     // The fourth member, for which the game has no offset, starts below the third.
     constexpr std::array<Start, 4> starts = {{{1, 1, 1}, {4, 1, -1}, {1, 4, 1}, {4, 4, -1}}};
     const Start start = starts[static_cast<std::size_t>(std::clamp(k, 1, 4) - 1)];
@@ -363,7 +365,8 @@ void PlaceMarkedShips(Game& game)
         for (int slot = 1; slot <= state.PlayerShipCount && ship == 0; ++slot)
         {
             const int id = PlayerBaseId + slot;
-            if (state.Unit(id).Class == mark.Class && std::find(taken.begin(), taken.end(), id) == taken.end())
+            if (state.Unit(id).Class == mark.Class &&
+                std::find(taken.begin(), taken.end(), id) == taken.end())
             {
                 ship = id;
             }
@@ -435,8 +438,8 @@ void DisperseGroups(Game& game)
     for (int g = 1; g <= std::min<int>(state.AIGroupCount, GroupCount); ++g)
     {
         const int c = FirstMemberClass(state, g);
-        if (GroupInUse(state, g) && state.AIGroup(g).Zone <= HomeZoneCount && (first.Holds(c) || second.Holds(c)) &&
-            !IsAircraft(c))
+        if (GroupInUse(state, g) && state.AIGroup(g).Zone <= HomeZoneCount &&
+            (first.Holds(c) || second.Holds(c)) && !IsAircraft(c))
         {
             eligible.push_back(g);
         }
@@ -485,7 +488,8 @@ void SendPortGroups(Game& game)
         {
             continue;
         }
-        const int g = DrawUntil(game, groups, [&](int candidate) { return QualifiesAsPortGroup(state, candidate); });
+        const int g =
+            DrawUntil(game, groups, [&](int candidate) { return QualifiesAsPortGroup(state, candidate); });
         if (g == 0)
         {
             continue;

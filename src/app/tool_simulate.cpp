@@ -95,8 +95,8 @@ std::string SimulationReportJson(const SimulationReport& report, const std::stri
 {
     return "{\n  \"TurnsPlayed\": " + std::to_string(report.turnsPlayed) +
            ",\n  \"GameOver\": " + (report.over ? "true" : "false") +
-           ",\n  \"GameResult\": " + std::to_string(report.result) + ",\n  \"Result\": \"" + ResultName(report) +
-           "\",\n  \"PlayerLosses\": " + std::to_string(report.playerLosses) +
+           ",\n  \"GameResult\": " + std::to_string(report.result) + ",\n  \"Result\": \"" +
+           ResultName(report) + "\",\n  \"PlayerLosses\": " + std::to_string(report.playerLosses) +
            ",\n  \"EnemyLosses\": " + std::to_string(report.enemyLosses) +
            ",\n  \"MedianTurnMicroseconds\": " + Decimal(report.medianTurnMicroseconds) +
            ",\n  \"State\": " + stateJson + "}\n";

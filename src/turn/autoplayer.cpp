@@ -136,7 +136,8 @@ int Autoplayer::ChooseFireTarget(int shooter) const
             continue;
         }
         const UnitRec& t = state.Unit(contact);
-        if (t.Active != 0 && t.Visible != 0 && t.X != 0 && IsEnemy(contact) && CanTarget(game_, shooter, contact))
+        if (t.Active != 0 && t.Visible != 0 && t.X != 0 && IsEnemy(contact) &&
+            CanTarget(game_, shooter, contact))
         {
             return contact;
         }
@@ -148,10 +149,12 @@ void Autoplayer::PlayTurn()
 {
     GameState& state = game_.state;
     const int turn = state.TurnNumber;
-    for (int action = 0; action < MaxActionsPerTurn && state.GameOver == 0 && state.TurnNumber == turn; ++action)
+    for (int action = 0; action < MaxActionsPerTurn && state.GameOver == 0 && state.TurnNumber == turn;
+         ++action)
     {
         const int selected = state.SelectedUnit;
-        if (IsPlayerSlot(selected) && state.Unit(selected).Active != 0 && state.Unit(selected).MovedThisTurn == 0)
+        if (IsPlayerSlot(selected) && state.Unit(selected).Active != 0 &&
+            state.Unit(selected).MovedThisTurn == 0)
         {
             PlayUnit(selected);
         }

@@ -60,12 +60,13 @@ void CheckUnit(const GameState& state, int id, std::vector<std::string>& faults)
     }
     if (state.MapGrid(stern.X, stern.Y) != SecondCell(id))
     {
-        faults.push_back(name() + " has its second cell at " + Where(stern.X, stern.Y) + " but the cell holds " +
-                         std::to_string(state.MapGrid(stern.X, stern.Y)));
+        faults.push_back(name() + " has its second cell at " + Where(stern.X, stern.Y) +
+                         " but the cell holds " + std::to_string(state.MapGrid(stern.X, stern.Y)));
     }
     if (std::max(std::abs(stern.X - u.X), std::abs(stern.Y - u.Y)) != 1)
     {
-        faults.push_back(name() + " at " + Where(u.X, u.Y) + " has its second cell apart at " + Where(stern.X, stern.Y));
+        faults.push_back(name() + " at " + Where(u.X, u.Y) + " has its second cell apart at " +
+                         Where(stern.X, stern.Y));
     }
     if (stern.Class != u.Class)
     {
@@ -108,7 +109,8 @@ std::vector<std::string> CheckInvariants(const GameState& state)
             {
                 if (state.Unit(id).Active != 0)
                 {
-                    faults.push_back("unit " + std::to_string(id) + " is active beyond its side's ship count");
+                    faults.push_back("unit " + std::to_string(id) +
+                                     " is active beyond its side's ship count");
                 }
                 continue;
             }
@@ -140,7 +142,8 @@ std::vector<std::string> CheckInvariants(const GameState& state)
         if (group.MemberCount != afloat[static_cast<std::size_t>(g)])
         {
             faults.push_back("group " + std::to_string(g) + " counts " + std::to_string(group.MemberCount) +
-                             " members but " + std::to_string(afloat[static_cast<std::size_t>(g)]) + " are afloat");
+                             " members but " + std::to_string(afloat[static_cast<std::size_t>(g)]) +
+                             " are afloat");
         }
         for (std::uint16_t member : group.Members)
         {

@@ -42,10 +42,12 @@ public:
     }
 
     /// Zone n: size (a home zone's facing), origin, up to five neighbours, key, port.
-    MapBuilder& Zone(int n, int size, int x, int y, std::vector<int> neighbours = {}, int key = 1, int port = 0)
+    MapBuilder& Zone(int n, int size, int x, int y, std::vector<int> neighbours = {}, int key = 1,
+                     int port = 0)
     {
         neighbours.resize(5, 0);
-        zones_ += std::to_string(n) + " " + std::to_string(size) + " " + std::to_string(x) + " " + std::to_string(y);
+        zones_ += std::to_string(n) + " " + std::to_string(size) + " " + std::to_string(x) + " " +
+                  std::to_string(y);
         for (int z : neighbours)
         {
             zones_ += " " + std::to_string(z);
@@ -56,8 +58,8 @@ public:
 
     std::string Text() const
     {
-        return std::to_string(width_) + " " + std::to_string(height_) + "\n" + objects_ + "0 0 0 0\n0\n0\n0\n" +
-               zones_ + "0\n";
+        return std::to_string(width_) + " " + std::to_string(height_) + "\n" + objects_ +
+               "0 0 0 0\n0\n0\n0\n" + zones_ + "0\n";
     }
 
     /// Clears the maps and loads this map into the game, as a scenario start would.

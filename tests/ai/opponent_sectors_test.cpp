@@ -4,7 +4,6 @@
 #include "rules/rules_fixture.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace olvane
@@ -58,7 +57,8 @@ TEST(ZoneSectors, LanesEveryPatrolRowAndBoxesOutsidePortZones)
     EXPECT_EQ(SectorOf(state, 5, 2).Positions[2].AY, 21);
     const ZoneSector& vertical = SectorOf(state, 5, 3);
     EXPECT_EQ(vertical.Shape, SectorShapeVertical);
-    EXPECT_EQ(vertical.Positions[0], (SectorPosition{10, 10, 10, 21, 3})) << "a lane's ends are its first sea fields";
+    EXPECT_EQ(vertical.Positions[0], (SectorPosition{10, 10, 10, 21, 3}))
+        << "a lane's ends are its first sea fields";
     EXPECT_EQ(vertical.Positions[1].AX, 13);
     const ZoneSector& box = SectorOf(state, 5, 5);
     EXPECT_EQ(box.Shape, SectorShapeBox);

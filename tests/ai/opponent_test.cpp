@@ -6,7 +6,6 @@
 #include "state/cell_code.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace olvane
@@ -26,7 +25,10 @@ void LoadWaters(TestGame& game, int goalType = 1)
     game.state().SideStats(SidePlayer)[0] = static_cast<std::uint8_t>(goalType);
     MapBuilder map(40, 40);
     map.Land(31, 12).Port(1, 30, 12);
-    map.Zone(2, 4, 34, 34, {5}, 2).Zone(5, 12, 10, 10, {6, 7}).Zone(6, 6, 28, 10, {5}, 1, 1).Zone(7, 12, 10, 24, {5});
+    map.Zone(2, 4, 34, 34, {5}, 2)
+        .Zone(5, 12, 10, 10, {6, 7})
+        .Zone(6, 6, 28, 10, {5}, 1, 1)
+        .Zone(7, 12, 10, 24, {5});
     map.LoadInto(game);
     BuildZoneSectors(game.state());
 }
@@ -158,7 +160,8 @@ TEST(Opponent, AircraftStrikeSeaFieldsAlongRowsColumnsAndDiagonals)
     for (const auto& [dx, dy] : offsets)
     {
         const bool along = (dx == 0) != (dy == 0) || std::abs(dx) == std::abs(dy);
-        EXPECT_TRUE(along && (std::abs(dx) == 3 || std::abs(dx) == 6 || std::abs(dy) == 3 || std::abs(dy) == 6))
+        EXPECT_TRUE(along &&
+                    (std::abs(dx) == 3 || std::abs(dx) == 6 || std::abs(dy) == 3 || std::abs(dy) == 6))
             << dx << "," << dy;
     }
     EXPECT_FALSE(offsets.contains({3, 0})) << "(23, 20) is land";
@@ -250,6 +253,51 @@ TEST(Opponent, HomeGroupsSailForANeighbouringZone)
     // Zone 5 has a port zone and an open zone next to it; a port zone is never a move target.
     EXPECT_TRUE(ZoneTakesGroup(state, 7, 1));
     EXPECT_FALSE(ZoneTakesGroup(state, 6, 1));
+}
+
+} // namespace olvane
+
+namespace olvane
+{
+
+TEST(Opponent, ZoneChangesFollowTheGroupsTimeAndState)
+{
+    TestGame game;
+    LoadWaters(game, 5);
+    GameState& state = game.state();
+    PlaceUnit(game, EnemyBaseId + 1, 43, 15, 15);
+    FormGroup(state, 1, 5, {EnemyBaseId + 1});
+    AIGroupRec& group = state.AIGroup(1);
+    state.TurnNumber = 5;
+
+    EXPECT_FALSE(WantsZoneChange(*game, EnemyBaseId + 1)) << "new in an open zone";
+    group.ZonePhases = 13;
+    EXPECT_TRUE(WantsZoneChange(*game, EnemyBaseId + 1)) << "more than 12 phases in it";
+    group.ZonePhases = 0;
+    group.ZoneChange = 1;
+    EXPECT_TRUE(WantsZoneChange(*game, EnemyBaseId + 1)) << "a change wanted";
+    group.ZoneChange = 3;
+    EXPECT_FALSE(WantsZoneChange(*game, EnemyBaseId + 1));
+    EXPECT_EQ(group.ZoneChange, 0) << "state 3 is reset at the test";
+
+    // Zone 5's only open neighbour is 7: the change goes there, and raises a non-zero state.
+    group.ZoneChange = 1;
+    ChangeZone(*game, EnemyBaseId + 1);
+    EXPECT_EQ(group.Zone, 7);
+    EXPECT_EQ(group.PreviousZone, 5);
+    EXPECT_EQ(group.ZoneChange, 2);
+
+    // A crowded neighbour takes no group: zone 5 now holds as many groups as its sectors less one.
+    for (int g = 2; g <= 10; ++g)
+    {
+        PlaceUnit(game, EnemyBaseId + g, 43, 2 * g, 2);
+        FormGroup(state, g, 5, {EnemyBaseId + g});
+    }
+    EXPECT_FALSE(ZoneTakesGroup(state, 5, 1));
+    group.ZonePhases = 13;
+    EXPECT_FALSE(WantsZoneChange(*game, EnemyBaseId + 1)) << "no neighbour can take it";
+    ChangeZone(*game, EnemyBaseId + 1);
+    EXPECT_EQ(group.Zone, 7) << "so it stays";
 }
 
 } // namespace olvane

@@ -7,7 +7,6 @@
 #include "state/cell_code.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 
@@ -113,7 +112,8 @@ TEST(StartPositions, SelectorsNameDecadesAndTheSmallWarships)
     TestGame cruisers;
     ScenarioRec rec = MakeScenario(ScenarioId);
     rec.DisperseClasses1 = 150;
-    const std::string forces = ForcesLine(ScenarioId + 1, {{53, 1, 0, 0}, {43, 1, 0, 0}, {13, 1, 0, 0}, {63, 1, 0, 0}});
+    const std::string forces =
+        ForcesLine(ScenarioId + 1, {{53, 1, 0, 0}, {43, 1, 0, 0}, {13, 1, 0, 0}, {63, 1, 0, 0}});
     ASSERT_TRUE(Start(cruisers, rec, forces, OpenSeaMap()));
     EXPECT_GE(cruisers.state().AIGroup(1).Zone, 5) << "cruisers are spread";
     EXPECT_EQ(cruisers.state().AIGroup(2).Zone, 2);
@@ -171,15 +171,17 @@ TEST(StartPositions, AircraftStandAtDifferentPortsBeforeTheyShare)
     for (std::uint32_t seed : {3u, 99u, 2024u})
     {
         TestGame game(seed);
-        ASSERT_TRUE(Start(game, MakeScenario(ScenarioId),
-                          ForcesLine(ScenarioId, {{80, 3, 0, 0}}) + ForcesLine(ScenarioId + 1, {{86, 2, 0, 0}}), map));
+        ASSERT_TRUE(Start(
+            game, MakeScenario(ScenarioId),
+            ForcesLine(ScenarioId, {{80, 3, 0, 0}}) + ForcesLine(ScenarioId + 1, {{86, 2, 0, 0}}), map));
         const GameState& state = game.state();
         const int first = state.Unit(PlayerBaseId + 1).AIWork1;
         const int second = state.Unit(PlayerBaseId + 2).AIWork1;
         const int third = state.Unit(PlayerBaseId + 3).AIWork1;
         EXPECT_NE(first, second);
         EXPECT_TRUE(third == first || third == second);
-        for (int id : {PlayerBaseId + 1, PlayerBaseId + 2, PlayerBaseId + 3, EnemyBaseId + 1, EnemyBaseId + 2})
+        for (int id :
+             {PlayerBaseId + 1, PlayerBaseId + 2, PlayerBaseId + 3, EnemyBaseId + 1, EnemyBaseId + 2})
         {
             const UnitRec& plane = state.Unit(id);
             const PortRec& port = state.Port(plane.AIWork1);
@@ -196,7 +198,8 @@ TEST(StartPositions, AircraftStandAtDifferentPortsBeforeTheyShare)
     TestGame portless;
     MapBuilder enemyPortOnly = OpenSeaMap();
     enemyPortOnly.LandBlock(38, 8, 42, 12).Port(4, 40, 10);
-    ASSERT_TRUE(Start(portless, MakeScenario(ScenarioId), ForcesLine(ScenarioId, {{80, 2, 0, 0}}), enemyPortOnly));
+    ASSERT_TRUE(
+        Start(portless, MakeScenario(ScenarioId), ForcesLine(ScenarioId, {{80, 2, 0, 0}}), enemyPortOnly));
     EXPECT_EQ(portless.state().Unit(PlayerBaseId + 1).X, 0);
     EXPECT_EQ(portless.state().Unit(PlayerBaseId + 2).X, 0);
 }
@@ -303,7 +306,8 @@ TEST(StartPositions, ScenarioShipsAreNamed)
     rec.NamedShipClass1 = 153;
     rec.ShipName2.Set("HMAS HOBART");
     rec.NamedShipClass2 = 43;
-    ASSERT_TRUE(Start(game, rec, ForcesLine(ScenarioId, {{20, 1, 43, 2}}) + ForcesLine(ScenarioId + 1, {{43, 1, 53, 2}}),
+    ASSERT_TRUE(Start(game, rec,
+                      ForcesLine(ScenarioId, {{20, 1, 43, 2}}) + ForcesLine(ScenarioId + 1, {{43, 1, 53, 2}}),
                       OpenSeaMap()));
     const GameState& state = game.state();
     EXPECT_EQ(state.Unit(EnemyBaseId + 2).Name.Str(), "HMAS PERTH");
@@ -321,7 +325,8 @@ TEST(ScenarioStart, StartsAMissionWithDefencesAndTechnologyGrants)
     rec.TechGrants[1][0] = {4, 1, 2}; // the computer's destroyers: armour + 2
     rec.TechGrants[0][0] = {4, 3, 1}; // the player's destroyers: speed + 1
     TestGame game;
-    ASSERT_TRUE(Start(game, rec, ForcesLine(ScenarioId, {{43, 2, 0, 0}}) + ForcesLine(ScenarioId + 1, {{43, 2, 0, 0}}),
+    ASSERT_TRUE(Start(game, rec,
+                      ForcesLine(ScenarioId, {{43, 2, 0, 0}}) + ForcesLine(ScenarioId + 1, {{43, 2, 0, 0}}),
                       map));
     const GameState& state = game.state();
     EXPECT_EQ(state.ScenarioNumber, 1);

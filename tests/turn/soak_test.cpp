@@ -9,9 +9,8 @@
 #include "turn/invariants.h"
 #include "turn/turn_phases.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace olvane
@@ -138,11 +137,12 @@ protected:
             bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
         }
         dir_.Write("BAZE/SCEN/SCENARIO2.FLS", bytes);
-        dir_.Write("BAZE/TAKT.TXT",
-                   ForcesLine(40, {{43, 3, 0, 0}, {20, 2, 0, 0}, {53, 1, 0, 0}, {80, 2, 0, 0}, {3, 2, 0, 0}}) +
-                       ForcesLine(41, {{43, 2, 0, 0}, {13, 2, 0, 0}, {53, 1, 43, 1}, {86, 1, 0, 0}, {26, 3, 0, 0}}) +
-                       ForcesLine(50, {{43, 3, 53, 1}, {63, 1, 0, 0}, {83, 2, 0, 0}, {103, 1, 0, 0}}) +
-                       ForcesLine(51, {{53, 2, 0, 0}, {43, 2, 0, 0}, {16, 2, 0, 0}, {63, 1, 46, 1}, {80, 2, 0, 0}}));
+        dir_.Write(
+            "BAZE/TAKT.TXT",
+            ForcesLine(40, {{43, 3, 0, 0}, {20, 2, 0, 0}, {53, 1, 0, 0}, {80, 2, 0, 0}, {3, 2, 0, 0}}) +
+                ForcesLine(41, {{43, 2, 0, 0}, {13, 2, 0, 0}, {53, 1, 43, 1}, {86, 1, 0, 0}, {26, 3, 0, 0}}) +
+                ForcesLine(50, {{43, 3, 53, 1}, {63, 1, 0, 0}, {83, 2, 0, 0}, {103, 1, 0, 0}}) +
+                ForcesLine(51, {{53, 2, 0, 0}, {43, 2, 0, 0}, {16, 2, 0, 0}, {63, 1, 46, 1}, {80, 2, 0, 0}}));
     }
 
     fs::path Base() const { return dir_.Path(); }
@@ -167,7 +167,8 @@ TEST_F(HandMadeWaters, MissionsPlayOutWithSoundStateAndReplayExactly)
         {
             SoakOutcome first = Soak(Base(), slot, seed, 300);
             ASSERT_TRUE(first.started);
-            EXPECT_TRUE(first.faults.empty()) << "slot " << slot << " seed " << seed << ": " << first.faults.front();
+            EXPECT_TRUE(first.faults.empty())
+                << "slot " << slot << " seed " << seed << ": " << first.faults.front();
             EXPECT_GT(first.turns, 1);
             EXPECT_GT(first.checks, first.turns);
             SoakOutcome replay = Soak(Base(), slot, seed, 300);

@@ -4,10 +4,9 @@
 #include "state/data_files.h"
 #include "support/test_game.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace olvane
@@ -27,7 +26,8 @@ struct ToolRun
 ToolRun RunTool(const test::TempDir& dir, const std::string& args)
 {
     const auto out = dir.Path() / "out.txt";
-    const std::string command = std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
+    const std::string command =
+        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(out).value_or("")};
 }
@@ -90,13 +90,16 @@ TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
     EXPECT_TRUE(Contains(first.out, "\"MedianTurnMicroseconds\": "));
     ASSERT_FALSE(StatePart(first.out).empty());
     EXPECT_EQ(StatePart(first.out), StatePart(second.out));
-    const ToolRun other = RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GameFolder().string());
+    const ToolRun other =
+        RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GameFolder().string());
     EXPECT_NE(StatePart(first.out), StatePart(other.out)) << "another seed, another game";
 
-    const ToolRun text = RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GameFolder().string());
+    const ToolRun text =
+        RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GameFolder().string());
     EXPECT_TRUE(Contains(text.out, "turns played: "));
     EXPECT_TRUE(Contains(text.out, "median time per turn: "));
-    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GameFolder().string()).status, 2) << "--turns missing";
+    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GameFolder().string()).status, 2)
+        << "--turns missing";
 }
 
 } // namespace olvane

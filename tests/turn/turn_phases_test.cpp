@@ -1,12 +1,10 @@
-#include "turn/turn_phases.h"
-
 #include "rules/movement.h"
 #include "rules/rules_fixture.h"
 #include "turn/invariants.h"
-
-#include <gtest/gtest.h>
+#include "turn/turn_phases.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace olvane
 {
@@ -75,7 +73,8 @@ struct PhaseGame
         u.Under = state().MapGrid(x, y);
         state().MapGrid(x, y) = static_cast<std::uint16_t>(id);
         std::uint8_t& count = IsEnemy(id) ? state().EnemyShipCount : state().PlayerShipCount;
-        count = std::max<std::uint8_t>(count, static_cast<std::uint8_t>(IsEnemy(id) ? id - EnemyBaseId : id - PlayerBaseId));
+        count = std::max<std::uint8_t>(
+            count, static_cast<std::uint8_t>(IsEnemy(id) ? id - EnemyBaseId : id - PlayerBaseId));
         if (x2 != 0)
         {
             UnitRec& stern = state().Unit(SecondCell(id));
@@ -262,7 +261,8 @@ TEST(TurnPhases, ShoreInstallationsActBeforeThePlayersFirstUnit)
     UnitRec& target = g.Place(EnemyBaseId + 1, 43, 31, 30);
     g.presenter.fireTargetChooser = [](int) { return EnemyBaseId + 1; };
     StartPlayerPhase(g.game);
-    EXPECT_EQ(std::count(g.presenter.delays.begin(), g.presenter.delays.end(), 90), 2 * 8) << "the radar sweeps";
+    EXPECT_EQ(std::count(g.presenter.delays.begin(), g.presenter.delays.end(), 90), 2 * 8)
+        << "the radar sweeps";
     EXPECT_EQ(radar.Facing, 5) << "a full turn of the sweep";
     EXPECT_EQ(gun.Facing, 0) << "the gun turned to fire east";
     EXPECT_EQ(gun.MovedThisTurn, 1);
