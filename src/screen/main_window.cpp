@@ -373,6 +373,13 @@ void TForm1::FormActivate()
     picturesExist_ = true;
     if (s.TurnNumber != 0 && !loadRestart)
     {
+        // Back from the purchase: the aircraft box takes the information box's place while
+        // bought aircraft and installations wait to be placed. (Opened here rather than while the
+        // window paints, since ending an empty deployment shows a message.)
+        if (deploymentPending && !PBAVION.visible)
+        {
+            OpenDeployment();
+        }
         return;
     }
 
@@ -424,11 +431,6 @@ void TForm1::FormPaint(platform::Canvas& canvas)
     }
     canvas.brush = platform::Brush{colours::Black, platform::BrushStyle::Solid};
     canvas.FillRect(platform::Rect{bounds.width - 4, 0, 4, bounds.height});
-    // The aircraft box takes the information box's place whenever deployment is pending.
-    if (deploymentPending && !PBAVION.visible && MainWindowActive())
-    {
-        OpenDeployment();
-    }
 }
 
 void TForm1::ForcedQuit()
