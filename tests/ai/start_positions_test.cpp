@@ -351,3 +351,41 @@ TEST(ScenarioStart, StartsAMissionWithDefencesAndTechnologyGrants)
 }
 
 } // namespace olvane
+
+namespace olvane
+{
+
+TEST(ScenarioStart, ACampaignStartsItsFirstStepWithTheCarriedPoints)
+{
+    test::TestGame game;
+    ScenarioRec mission = test::MakeScenario(40, 3, 2);
+    ScenarioRec header = test::MakeScenario(900, 3, 2);
+    header.Slot = 2;
+    header.Kind = ModeCampaign;
+    header.MapNumber = 0;
+    header.CampaignSteps = {40, 60};
+    game.dir.Write("game/" + MapFileName(1), test::MapBuilder(30, 30).Zone(1, 0, 2, 2, {}, 3).Text());
+    test::WriteScenarioFile(game, {mission, header});
+    test::WriteForces(game, test::ForcesLine(40, {{43, 2, 0, 0}}));
+    GameState& state = game.state();
+    state.GameMode = ModeCampaign;
+    ResetCampaign(state);
+    state.Campaign.CarriedPoints = 120;
+    ASSERT_TRUE(ChooseScenario(*game, 2));
+    EXPECT_EQ(state.CampaignStep, 40);
+    EXPECT_EQ(state.Campaign.Number, 900);
+    EXPECT_EQ(state.Campaign.MissionCounter, 1);
+    ASSERT_TRUE(StartScenario(*game));
+    EXPECT_EQ(state.ScenarioNumber, 1);
+    EXPECT_EQ(state.MapNumber, 1);
+    EXPECT_EQ(state.PlayerNation, 3);
+    EXPECT_EQ(state.ProductionPoints, 500 + 120);
+    EXPECT_EQ(state.PlayerShipCount, 2);
+    EXPECT_NE(state.Unit(PlayerBaseId + 1).X, 0) << "at the British home base";
+
+    // A step the database does not hold cannot start.
+    state.CampaignStep = 77;
+    EXPECT_FALSE(StartScenario(*game));
+}
+
+} // namespace olvane
