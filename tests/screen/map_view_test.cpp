@@ -194,6 +194,17 @@ TEST_F(MapViewTest, TheSelectedUnitBlinksOnlyInTheTacticalView)
     s.EnemyPhaseRunning = 1;
     form->TblinkTimer();
     EXPECT_EQ(form->EKR.picture.Pixel(r.x + 2, r.y + 2), marked) << "no blink in the enemy phase";
+    s.EnemyPhaseRunning = 0;
+
+    // The strategic view does not blink; hovering there reads 30-pixel fields.
+    form->ToggleView();
+    const platform::Picture still = form->EKR.picture;
+    form->TblinkTimer();
+    form->TblinkTimer();
+    EXPECT_TRUE(Same(form->EKR.picture, still));
+    form->EKRMouseMove(0, 2 * 30 + 5, 3 * 30 + 5);
+    EXPECT_EQ(form->lbX.caption, std::to_string(s.ViewX + 3));
+    EXPECT_EQ(form->lbY.caption, std::to_string(s.ViewY + 4));
 }
 
 } // namespace
