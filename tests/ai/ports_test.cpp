@@ -94,6 +94,7 @@ TEST(Ports, TransportersSubmarinesAndAircraftTakeNoPort)
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     AddPort(s, 11, 10, SideEnemy, PortKindOrdinary);
     for (int cls : {3, 13, 80, 93})
     {
@@ -299,6 +300,7 @@ TEST(Ports, AircraftArePlacedOnFreeLandNearAnOwnPortOncePerField)
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     EXPECT_FALSE(CanPlaceAircraft(*game));
     AddPort(s, 10, 10, SidePlayer, PortKindMajor);
     EXPECT_FALSE(CanPlaceAircraft(*game)); // no land near it

@@ -89,6 +89,7 @@ TEST(Movement, ATwoCellShipDragsItsSternBehindIt)
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     s.MapGrid(9, 10) = CodeColumnLine;
     UnitRec& ship = PlaceUnit(game, P1, 53, 10, 10, 9, 10);
     const UnitRec& stern = s.Unit(SecondCell(P1));
@@ -167,6 +168,7 @@ TEST(Movement, TheReachDisplayIgnoresHiddenEnemiesButTheMoveDoesNot)
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     UnitRec& mine = PlaceUnit(game, P1, 43, 10, 10);
     mine.Speed = 1;
     UnitRec& hidden = PlaceUnit(game, E1, 43, 11, 10);
@@ -219,6 +221,7 @@ TEST(Movement, WhoScansAfterAMove)
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     PlaceUnit(game, E1, 43, 12, 12);
     UnitRec& transporter = PlaceUnit(game, P1, 3, 10, 10);
     Order(game, P1, 11, 11);
@@ -249,6 +252,7 @@ TEST(Movement, AircraftRememberTheirFieldAndComputerAircraftStrikeWhereTheyArePl
 {
     TestGame game;
     GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
     s.MapGrid(10, 10) = Land;
     UnitRec& fighter = PlaceUnit(game, P1, 80, 10, 10);
     Order(game, P1, 13, 12);
@@ -288,6 +292,24 @@ TEST(Movement, APlayerMoveEndsInTheNextUnitOrTheEndOfTheGame)
     EXPECT_EQ(s.GameResult, ResultMinorVictory);
     EXPECT_EQ(game.presenter.endOfGameShown, 1);
     EXPECT_EQ(s.MissionScore, 100 + 25 * 7);
+}
+
+TEST(Movement, TheLastUnitsMoveHandsTheTurnToTheComputer)
+{
+    TestGame game;
+    GameState& s = game.state();
+    PlaceUnit(game, P1, 43, 10, 10);
+    PlaceUnit(game, E1, 43, 60, 60);
+    s.TurnNumber = 1;
+    s.SelectedUnit = P1;
+    Order(game, P1, 11, 10);
+    MoveUnit(*game, P1);
+    EXPECT_EQ(s.TurnNumber, 2) << "the enemy phase was played and the next player phase began";
+    EXPECT_EQ(s.Unit(P1).MovedThisTurn, 0) << "the ship may act again";
+    EXPECT_EQ(s.GameOver, 0);
+    EXPECT_NE(std::find_if(s.LBinfo.begin(), s.LBinfo.end(),
+                           [](const std::string& line) { return line.find("End of 1. turn") != std::string::npos; }),
+              s.LBinfo.end());
 }
 
 } // namespace

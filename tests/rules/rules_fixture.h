@@ -2,6 +2,7 @@
 
 #include "support/test_game.h"
 
+#include <algorithm>
 #include <string>
 
 namespace olvane::test
@@ -49,6 +50,16 @@ inline UnitRec& PlaceUnit(TestGame& game, int id, int cls, int x, int y, int x2 
         s.MapGrid(x2, y2) = second.Id;
     }
     return u;
+}
+
+/// A second player ship that has not acted yet, far off in the corner of the map: with it the
+/// player phase stays open after the unit under test has moved, as in a game with a fleet.
+inline void KeepPlayerPhaseOpen(TestGame& game)
+{
+    const GameState& s = game.state();
+    const int x = std::clamp(s.MapWidth, 1, MapSize);
+    const int y = std::clamp(s.MapHeight, 1, MapSize);
+    PlaceUnit(game, PlayerBaseId + 90, 43, x, y);
 }
 
 } // namespace olvane::test
