@@ -311,6 +311,7 @@ int FindAttackGroup(const GameState& state, int zone)
 void AttackPort(Game& game)
 {
     GameState& state = game.state;
+    // The raid interval is byte 103 of the scenario record; 0 means the computer never raids.
     const int interval = state.CurrentScenario.AttackInterval;
     if (interval == 0 || state.TurnNumber == 0 || state.TurnNumber % interval != 0)
     {
