@@ -396,18 +396,24 @@ void Plate(cairo_t* cr, double w, double h, Colour face)
 
 void Rivets(cairo_t* cr, double w, double h, double inset, double step)
 {
+    // Each rivet is a path of its own: arcs joined by the current point would be filled as one
+    // great polygon across the plate.
+    const auto rivet = [cr](double x, double y) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, 1.6, 0, 2 * Pi);
+    };
     for (double x = inset; x <= w - inset + 0.1; x += step)
     {
         for (double y : {inset, h - inset})
         {
-            cairo_arc(cr, x, y, 1.6, 0, 2 * Pi);
+            rivet(x, y);
         }
     }
     for (double y = inset + step; y <= h - inset - step + 0.1; y += step)
     {
         for (double x : {inset, w - inset})
         {
-            cairo_arc(cr, x, y, 1.6, 0, 2 * Pi);
+            rivet(x, y);
         }
     }
     SetColour(cr, Hex(0x8c98a8));
