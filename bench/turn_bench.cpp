@@ -4,6 +4,7 @@
 #include "ai/opponent.h"
 #include "state/class_table.h"
 #include "state/game.h"
+#include "support/place_unit.h"
 #include "turn/autoplayer.h"
 #include "turn/turn_phases.h"
 
@@ -113,39 +114,8 @@ public:
     const GameState& State() const { return game_->state; }
 
 private:
-    void Place(int id, int c, int x, int y)
-    {
-        GameState& state = game_->state;
-        const ClassRec& cls = game_->classes.Class(c);
-        UnitRec& u = state.Unit(id);
-        u = UnitRec{};
-        u.Id = static_cast<std::uint16_t>(id);
-        u.Class = static_cast<std::uint8_t>(c);
-        u.Speed = cls.Speed;
-        u.Range = cls.Range;
-        u.Armor = cls.Armor;
-        u.Fire = cls.Fire;
-        u.Picture = cls.Sprite;
-        u.Active = 1;
-        u.Visible = IsEnemy(id) ? 0 : 1;
-        u.X = static_cast<std::uint8_t>(x);
-        u.Y = static_cast<std::uint8_t>(y);
-        u.Under = state.MapGrid(x, y);
-        state.MapGrid(x, y) = static_cast<std::uint16_t>(id);
-        if (HasSecondUnit(c))
-        {
-            UnitRec& stern = state.Unit(SecondCell(id));
-            stern = UnitRec{};
-            stern.Id = static_cast<std::uint16_t>(SecondCell(id));
-            stern.Class = u.Class;
-            stern.Active = 1;
-            stern.Visible = u.Visible;
-            stern.X = static_cast<std::uint8_t>(x - 1);
-            stern.Y = static_cast<std::uint8_t>(y);
-            stern.Under = state.MapGrid(x - 1, y);
-            state.MapGrid(x - 1, y) = stern.Id;
-        }
-    }
+    /// A ship on its field; a two-cell ship's stern lies one field west.
+    void Place(int id, int c, int x, int y) { test::PlaceUnit(*game_, id, c, x, y, x - 1, y); }
 
     HeadlessPresenter presenter_;
     FixedSeedSource seeds_;
