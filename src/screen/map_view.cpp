@@ -4,6 +4,7 @@
 #include "platform/application.h"
 #include "rules/unit_kinds.h"
 #include "screen/main_window.h"
+#include "screen/map_lettering.h"
 #include "state/cell_code.h"
 
 #include <algorithm>
@@ -289,15 +290,19 @@ void TForm1::ComposeCell(Canvas& canvas, int left, int top, int x, int y)
     {
         return;
     }
+    // The names go between the ground and the units, so no name ever hides a unit.
+    const int picture = s.CurrentScenario.MapPicture;
     if (!IsUnitCode(code))
     {
         ComposeGround(canvas, left, top, x, y, code);
+        LetterCell(canvas, left, top, picture, x, y);
         return;
     }
     const UnitRec& cellUnit = s.Unit(code);
     const int main = MainUnitOf(code);
     const UnitRec& u = s.Unit(main);
     ComposeGround(canvas, left, top, x, y, cellUnit.Under);
+    LetterCell(canvas, left, top, picture, x, y);
     // An enemy the player has not found looks like the sea it covers.
     if (u.Visible == 0 || cellUnit.Visible == 0)
     {
