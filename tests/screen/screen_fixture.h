@@ -4,6 +4,7 @@
 #include "screen/main_window.h"
 #include "state/class_table.h"
 #include "state/data_files.h"
+#include "support/place_unit.h"
 
 #include <gtest/gtest.h>
 
@@ -65,47 +66,13 @@ protected:
         form->RedrawView();
     }
 
-    /// A unit of a class with its class values on a field, as unit creation leaves it: the
-    /// player's visible, the computer's hidden, the covered code kept in Under.
+    /// A unit of a class with its class values on a field, as unit creation leaves it (see
+    /// place_unit.h), with its own field as the field it was placed on.
     UnitRec& Place(int id, int cls, int x, int y, int x2 = 0, int y2 = 0)
     {
-        GameState& s = state();
-        const ClassRec& c = game().classes.Class(cls);
-        UnitRec& u = s.Unit(id);
-        u = UnitRec{};
-        u.Id = static_cast<std::uint16_t>(id);
-        u.Class = static_cast<std::uint8_t>(cls);
-        u.Speed = c.Speed;
-        u.Range = c.Range;
-        u.Armor = c.Armor;
-        u.Fire = c.Fire;
-        u.Picture = c.Sprite;
-        u.Active = 1;
-        u.Visible = IsEnemy(id) ? 0 : 1;
-        u.Name.Set("Unit " + std::to_string(id));
-        u.X = static_cast<std::uint8_t>(x);
-        u.Y = static_cast<std::uint8_t>(y);
+        UnitRec& u = test::PlaceUnit(game(), id, cls, x, y, x2, y2);
         u.PlacedX = u.X;
         u.PlacedY = u.Y;
-        u.Under = s.MapGrid(x, y);
-        s.MapGrid(x, y) = static_cast<std::uint16_t>(id);
-        const int slot = IsEnemy(id) ? id - EnemyBaseId : id - PlayerBaseId;
-        std::uint8_t& count = IsEnemy(id) ? s.EnemyShipCount : s.PlayerShipCount;
-        if (slot <= MaxSideSlots && slot > count)
-        {
-            count = static_cast<std::uint8_t>(slot);
-        }
-        if (HasSecondUnit(cls))
-        {
-            UnitRec& second = s.Unit(id + SecondCellOffset);
-            second = u;
-            second.Id = static_cast<std::uint16_t>(id + SecondCellOffset);
-            second.Picture = static_cast<std::uint16_t>(u.Picture + 1);
-            second.X = static_cast<std::uint8_t>(x2);
-            second.Y = static_cast<std::uint8_t>(y2);
-            second.Under = s.MapGrid(x2, y2);
-            s.MapGrid(x2, y2) = second.Id;
-        }
         return u;
     }
 
