@@ -219,8 +219,8 @@ int DumpMap(const Arguments& args)
     ToolSession session(args);
     GameState& state = session.game->state;
     ResetGame(state);
-    state.SideStats(SidePlayer)[0] = static_cast<std::uint8_t>(goalA);
-    state.SideStats(SideEnemy)[0] = static_cast<std::uint8_t>(goalB);
+    state.SideStats(SidePlayer)[GoalTypeByte] = static_cast<std::uint8_t>(goalA);
+    state.SideStats(SideEnemy)[GoalTypeByte] = static_cast<std::uint8_t>(goalB);
     state.MapNumber = static_cast<std::uint16_t>(mapNumber);
     ClearMaps(state);
     LoadMapFile(*session.game, mapNumber);

@@ -254,19 +254,19 @@ private:
             Problem(file, where, "the facing of marked ships is none of 0, 2, 4, 6");
         }
         const SideStatsRec& goal = rec.SideSettings[0];
-        const int type = goal[0];
+        const int type = goal[GoalTypeByte];
         if (type < 1 || type > 5)
         {
             Problem(file, where, "the player's goal type " + std::to_string(type) + " lies outside 1..5");
         }
-        else if (type == 2 || type == 4)
+        else if (type == GoalDefendPorts || type == GoalConvoy)
         {
-            if (!(goal[1] >= goal[2] && goal[2] >= goal[3]) || goal[3] == 0 || goal[10] == 0)
+            if (!(goal[GoalBestByte] >= goal[GoalMiddleByte] && goal[GoalMiddleByte] >= goal[GoalLeastByte]) || goal[GoalLeastByte] == 0 || goal[GoalLastTurnByte] == 0)
             {
                 Problem(file, where, "goal counts must fall from major victory to minor victory and need a last turn");
             }
         }
-        else if (!(goal[1] <= goal[2] && goal[2] <= goal[3]) || goal[1] == 0)
+        else if (!(goal[GoalBestByte] <= goal[GoalMiddleByte] && goal[GoalMiddleByte] <= goal[GoalLeastByte]) || goal[GoalBestByte] == 0)
         {
             Problem(file, where, "goal turns must rise from major victory to minor victory");
         }
@@ -654,40 +654,40 @@ private:
     {
         const std::string file = ScenarioFileOf(Edition);
         const SideStatsRec& goal = rec.SideSettings[0];
-        switch (goal[0])
+        switch (goal[GoalTypeByte])
         {
-            case 1:
+            case GoalConquerPorts:
                 if (enemyMajors == 0)
                 {
                     Problem(file, where, "goal 1 asks to conquer the enemy's major ports, but map " +
                                              std::to_string(rec.MapNumber) + " gives the enemy none");
                 }
                 break;
-            case 2:
-                if (playerMajors == 0 || goal[1] > playerMajors)
+            case GoalDefendPorts:
+                if (playerMajors == 0 || goal[GoalBestByte] > playerMajors)
                 {
-                    Problem(file, where, "goal 2 asks to hold " + std::to_string(goal[1]) + " major ports, the player has " +
+                    Problem(file, where, "goal 2 asks to hold " + std::to_string(goal[GoalBestByte]) + " major ports, the player has " +
                                              std::to_string(playerMajors));
                 }
                 break;
-            case 3:
-                if (goal[6] == 0 || enemy.Count(goal[5]) < goal[6])
+            case GoalSinkClass:
+                if (goal[GoalKillCountByte] == 0 || enemy.Count(goal[GoalClassByte]) < goal[GoalKillCountByte])
                 {
-                    Problem(file, where, "goal 3 asks to sink " + std::to_string(goal[6]) + " of class " +
-                                             std::to_string(goal[5]) + ", the computer has " +
-                                             std::to_string(enemy.Count(goal[5])));
+                    Problem(file, where, "goal 3 asks to sink " + std::to_string(goal[GoalKillCountByte]) + " of class " +
+                                             std::to_string(goal[GoalClassByte]) + ", the computer has " +
+                                             std::to_string(enemy.Count(goal[GoalClassByte])));
                 }
                 break;
-            case 4:
-                if (goal[7] < 1 || goal[7] > s.PortCount)
+            case GoalConvoy:
+                if (goal[GoalPortByte] < 1 || goal[GoalPortByte] > s.PortCount)
                 {
-                    Problem(file, where, "goal 4 names port " + std::to_string(goal[7]) + ", which the map does not have");
+                    Problem(file, where, "goal 4 names port " + std::to_string(goal[GoalPortByte]) + ", which the map does not have");
                 }
-                if (player.Count(goal[5]) < goal[1])
+                if (player.Count(goal[GoalClassByte]) < goal[GoalBestByte])
                 {
-                    Problem(file, where, "goal 4 asks to bring " + std::to_string(goal[1]) + " of class " +
-                                             std::to_string(goal[5]) + " to port, the player has " +
-                                             std::to_string(player.Count(goal[5])));
+                    Problem(file, where, "goal 4 asks to bring " + std::to_string(goal[GoalBestByte]) + " of class " +
+                                             std::to_string(goal[GoalClassByte]) + " to port, the player has " +
+                                             std::to_string(player.Count(goal[GoalClassByte])));
                 }
                 break;
             default:

@@ -221,7 +221,7 @@ public:
     MapReader(GameState& state, std::string_view text) : state_(state), reader_(text)
     {
         auto decides = [](std::uint8_t setting) { return setting == 1 || setting == 2; };
-        majorPorts_ = decides(state.SideStats(SidePlayer)[0]) || decides(state.SideStats(SideEnemy)[0]);
+        majorPorts_ = decides(state.SideStats(SidePlayer)[GoalTypeByte]) || decides(state.SideStats(SideEnemy)[GoalTypeByte]);
     }
 
     MapReadResult Run()

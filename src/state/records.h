@@ -307,6 +307,24 @@ static_assert(offsetof(CampaignRec, Over) == 124);
 
 using SideStatsRec = std::array<std::uint8_t, SideStatsSize>;
 
+// A side's mission record in SideStats: the goal type, the three thresholds the rank adjusts,
+// the goal class, count and port, the convoy ships arrived, and the last turn of a timed goal.
+constexpr int GoalTypeByte = 0;
+constexpr int GoalBestByte = 1;
+constexpr int GoalMiddleByte = 2;
+constexpr int GoalLeastByte = 3;
+constexpr int GoalClassByte = 5;
+constexpr int GoalKillCountByte = 6;
+constexpr int GoalPortByte = 7;
+constexpr int GoalArrivedByte = 8;
+constexpr int GoalLastTurnByte = 10;
+
+constexpr std::uint8_t GoalConquerPorts = 1;
+constexpr std::uint8_t GoalDefendPorts = 2;
+constexpr std::uint8_t GoalSinkClass = 3;
+constexpr std::uint8_t GoalConvoy = 4;
+constexpr std::uint8_t GoalDestroyAll = 5;
+
 struct ScenarioMark
 {
     std::uint8_t Class = 0;

@@ -353,7 +353,7 @@ void RestoreFixedRecords(GameState& state, const std::vector<UnitRec>& fixed)
     const UnitRec& second = fixed[at++];
     state.EnemyForceValue = second.Picture;
     state.MissionScore = second.Under;
-    state.SideStats(SidePlayer)[8] = second.Y;
+    state.SideStats(SidePlayer)[GoalArrivedByte] = second.Y;
 
     std::array<std::uint8_t, DestroyedBytes> destroyed{};
     for (std::size_t r = 0; r < DestroyedRecords; ++r, ++at)
@@ -530,7 +530,7 @@ std::vector<std::uint8_t> EncodeSaveFile(const GameState& state)
     UnitRec second;
     second.Picture = state.EnemyForceValue;
     second.Under = state.MissionScore;
-    second.Y = state.SideStats(SidePlayer)[8];
+    second.Y = state.SideStats(SidePlayer)[GoalArrivedByte];
     Append(out, second);
 
     const auto destroyed = DestroyedListBytes(state.DestroyedList);

@@ -10,19 +10,6 @@ namespace olvane
 namespace
 {
 
-// Goal types that the rank judges by turns and counts (thresholds) or by a deadline.
-constexpr std::uint8_t GoalConquerPorts = 1;
-constexpr std::uint8_t GoalDefendPorts = 2;
-constexpr std::uint8_t GoalSinkClass = 3;
-constexpr std::uint8_t GoalConvoy = 4;
-constexpr std::uint8_t GoalDestroyAll = 5;
-
-constexpr std::size_t GoalType = 0;
-constexpr std::size_t Threshold1 = 1;
-constexpr std::size_t Threshold2 = 2;
-constexpr std::size_t Threshold3 = 3;
-constexpr std::size_t Deadline = 10;
-
 constexpr std::string_view MessageFileNotFound = "SCENARIO FILE NOT FOUND";
 constexpr std::string_view MessageSlotNotFound = "SCENARIO NOT FOUND IN FILE";
 
@@ -102,35 +89,35 @@ std::vector<ScenarioRec> ReadScenarioDatabase(const DataFiles& files, int editio
 
 void AdjustGoalForRank(SideStatsRec& goal, int rank)
 {
-    const std::uint8_t type = goal[GoalType];
+    const std::uint8_t type = goal[GoalTypeByte];
     const bool judgedByThresholds = type == GoalConquerPorts || type == GoalDestroyAll;
     const bool judgedByDeadline = type == GoalDefendPorts || type == GoalSinkClass || type == GoalConvoy;
     // A deadline of 0 means the goal has none, at every rank.
-    const bool hasDeadline = goal[Deadline] != 0;
+    const bool hasDeadline = goal[GoalLastTurnByte] != 0;
     if (rank == RankCadet)
     {
         if (judgedByThresholds)
         {
-            AddToByte(goal[Threshold1], 2);
-            AddToByte(goal[Threshold2], 2);
-            AddToByte(goal[Threshold3], 2);
+            AddToByte(goal[GoalBestByte], 2);
+            AddToByte(goal[GoalMiddleByte], 2);
+            AddToByte(goal[GoalLeastByte], 2);
         }
         else if (judgedByDeadline && hasDeadline)
         {
-            AddToByte(goal[Deadline], 3);
+            AddToByte(goal[GoalLastTurnByte], 3);
         }
     }
     else if (rank == RankAdmiral)
     {
         if (judgedByThresholds)
         {
-            AddToByte(goal[Threshold1], -1);
-            AddToByte(goal[Threshold2], -2);
-            AddToByte(goal[Threshold3], -2);
+            AddToByte(goal[GoalBestByte], -1);
+            AddToByte(goal[GoalMiddleByte], -2);
+            AddToByte(goal[GoalLeastByte], -2);
         }
         else if (judgedByDeadline && hasDeadline)
         {
-            AddToByte(goal[Deadline], -2);
+            AddToByte(goal[GoalLastTurnByte], -2);
         }
     }
 }
