@@ -12,11 +12,10 @@ namespace
 
 using test::PlaceUnit;
 using test::TestGame;
-
-constexpr int P1 = PlayerBaseId + 1;
-constexpr int P2 = PlayerBaseId + 2;
-constexpr int E1 = EnemyBaseId + 1;
-constexpr int E2 = EnemyBaseId + 2;
+using test::P1;
+using test::P2;
+using test::E1;
+using test::E2;
 
 TEST(Combat, EveryShotCostsOneFireAndOneArmor)
 {

@@ -10,10 +10,9 @@ namespace
 
 using test::PlaceUnit;
 using test::TestGame;
-
-constexpr int P1 = PlayerBaseId + 1;
-constexpr int E1 = EnemyBaseId + 1;
-constexpr int E2 = EnemyBaseId + 2;
+using test::P1;
+using test::E1;
+using test::E2;
 
 int Coverage(const GameState& s, int x, int y)
 {

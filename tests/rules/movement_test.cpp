@@ -11,12 +11,11 @@ namespace
 
 using test::PlaceUnit;
 using test::TestGame;
-
-constexpr int P1 = PlayerBaseId + 1;
-constexpr int P2 = PlayerBaseId + 2;
-constexpr int E1 = EnemyBaseId + 1;
-constexpr int E2 = EnemyBaseId + 2;
-constexpr std::uint16_t Land = 40705;
+using test::P1;
+using test::P2;
+using test::E1;
+using test::E2;
+using test::Land;
 
 std::vector<std::pair<int, int>> Cells(const Path& path)
 {

@@ -9,6 +9,13 @@
 namespace olvane::test
 {
 
+// The first two units of each side, and a land field (a coast code) for the rule tests.
+constexpr int P1 = PlayerBaseId + 1;
+constexpr int P2 = PlayerBaseId + 2;
+constexpr int E1 = EnemyBaseId + 1;
+constexpr int E2 = EnemyBaseId + 2;
+constexpr std::uint16_t Land = 40705;
+
 /// Puts a unit of a class on the map with its class values (see place_unit.h).
 inline UnitRec& PlaceUnit(TestGame& game, int id, int cls, int x, int y, int x2 = 0, int y2 = 0)
 {
