@@ -55,79 +55,61 @@ DestroyedListRec DestroyedListFromBytes(const std::array<std::uint8_t, Destroyed
     return list;
 }
 
-// The twelve byte-sized slots of a destroyed-list record, in the order the chunk fills them.
-void PutDestroyedByte(UnitRec& rec, std::size_t j, std::uint8_t value)
+// The twelve byte-sized slots of a destroyed-list record, in the order the chunk fills them;
+// word fields carry the byte in their low half.
+template <typename Record, typename Use> void WithDestroyedSlot(Record& rec, std::size_t j, Use use)
 {
     switch (j)
     {
         case 0:
-            rec.X = value;
+            use(rec.X);
             break;
         case 1:
-            rec.Y = value;
+            use(rec.Y);
             break;
         case 2:
-            rec.DestX = value;
+            use(rec.DestX);
             break;
         case 3:
-            rec.PlacedY = value;
+            use(rec.PlacedY);
             break;
         case 4:
-            rec.Under = value;
+            use(rec.Under);
             break;
         case 5:
-            rec.Picture = value;
+            use(rec.Picture);
             break;
         case 6:
-            rec.LinkedUnit = value;
+            use(rec.LinkedUnit);
             break;
         case 7:
-            rec.Armor = value;
+            use(rec.Armor);
             break;
         case 8:
-            rec.Fire = value;
+            use(rec.Fire);
             break;
         case 9:
-            rec.AttackedBy = value;
+            use(rec.AttackedBy);
             break;
         case 10:
-            rec.PortArtilleryHit = value;
+            use(rec.PortArtilleryHit);
             break;
         default:
-            rec.Order = value;
+            use(rec.Order);
             break;
     }
 }
 
+void PutDestroyedByte(UnitRec& rec, std::size_t j, std::uint8_t value)
+{
+    WithDestroyedSlot(rec, j, [value](auto& field) { field = value; });
+}
+
 std::uint8_t GetDestroyedByte(const UnitRec& rec, std::size_t j)
 {
-    switch (j)
-    {
-        case 0:
-            return rec.X;
-        case 1:
-            return rec.Y;
-        case 2:
-            return rec.DestX;
-        case 3:
-            return static_cast<std::uint8_t>(rec.PlacedY);
-        case 4:
-            return static_cast<std::uint8_t>(rec.Under);
-        case 5:
-            return static_cast<std::uint8_t>(rec.Picture);
-        case 6:
-            return static_cast<std::uint8_t>(rec.LinkedUnit);
-        case 7:
-            return rec.Armor;
-        case 8:
-            return rec.Fire;
-        case 9:
-            return rec.AttackedBy;
-        case 10:
-            return rec.PortArtilleryHit;
-        default:
-            return rec.Order;
-    }
+    std::uint8_t value = 0;
+    WithDestroyedSlot(rec, j, [&value](const auto& field) { value = static_cast<std::uint8_t>(field); });
+    return value;
 }
 
 bool OnMap(int x, int y)
