@@ -58,12 +58,6 @@ inline bool SpotsAircraft(const ClassTable& classes, int c)
     return classes.IsAirSpotter(c) || c == 72 || c == 82;
 }
 
-/// True for a cell of the playing area.
-inline bool OnMap(const GameState& state, int x, int y)
-{
-    return x >= 1 && y >= 1 && x <= state.MapWidth && y <= state.MapHeight && x <= MapSize && y <= MapSize;
-}
-
 /// The unit that owns a cell number: a second cell stands for its ship, 100 numbers lower.
 constexpr int MainUnitOf(int id)
 {

@@ -89,11 +89,6 @@ bool IsFieldedClass(const Game& game, int c)
     return c >= 1 && c <= ClassCount && game.classes.Class(c).Name.Length != 0;
 }
 
-bool IsOnMap(const GameState& state, int x, int y)
-{
-    return x >= 1 && y >= 1 && x <= std::min(state.MapWidth, MapSize) && y <= std::min(state.MapHeight, MapSize);
-}
-
 /// The nearest free shore cell around a port, ring by ring: guns and radars stand on land, as the
 /// player's own installations must. Nothing when none of the 37 cells is free land.
 std::optional<std::pair<int, int>> FreeCellNear(const Game& game, int x, int y)
@@ -102,7 +97,7 @@ std::optional<std::pair<int, int>> FreeCellNear(const Game& game, int x, int y)
     {
         const int cx = x + offset.dx;
         const int cy = y + offset.dy;
-        if (IsOnMap(game.state, cx, cy) && !IsUnitCode(game.state.MapGrid(cx, cy)) &&
+        if (OnMap(game.state, cx, cy) && !IsUnitCode(game.state.MapGrid(cx, cy)) &&
             IsLandCell(game.state, cx, cy))
         {
             return std::pair{cx, cy};

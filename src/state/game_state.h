@@ -256,6 +256,12 @@ constexpr int SideOf(int id)
     return IsEnemy(id) ? SideEnemy : SidePlayer;
 }
 
+/// True for a cell of the playing area (never beyond the 100 × 100 grid).
+inline bool OnMap(const GameState& state, int x, int y)
+{
+    return x >= 1 && y >= 1 && x <= state.MapWidth && y <= state.MapHeight && x <= MapSize && y <= MapSize;
+}
+
 /// A cell code in the unit-number range names the unit standing there.
 constexpr bool IsUnitCode(int code)
 {

@@ -112,7 +112,8 @@ std::uint8_t GetDestroyedByte(const UnitRec& rec, std::size_t j)
     return value;
 }
 
-bool OnMap(int x, int y)
+/// Inside the 100 × 100 grid, whatever the size of the current map.
+bool OnGrid(int x, int y)
 {
     return x >= 1 && x <= MapSize && y >= 1 && y <= MapSize;
 }
@@ -267,7 +268,7 @@ std::optional<SaveImage> ParseSaveFile(std::span<const std::uint8_t> bytes)
     for (std::size_t i = 1; i < MapObjectCount; ++i)
     {
         const UnitRec& marker = image.fixed[markerStart + i];
-        if (marker.X * marker.Y != 0 && !OnMap(marker.X, marker.Y))
+        if (marker.X * marker.Y != 0 && !OnGrid(marker.X, marker.Y))
         {
             return std::nullopt;
         }
@@ -390,7 +391,7 @@ void RestoreFixedRecords(GameState& state, const std::vector<UnitRec>& fixed)
             port.Kind = s.Kind;
             port.Flag = s.Flag;
             // A save that names more ports than the map has no cell to mark for them.
-            if (OnMap(port.X, port.Y))
+            if (OnGrid(port.X, port.Y))
             {
                 const bool mine = port.Owner == SidePlayer;
                 state.MapGrid(port.X, port.Y) = port.Kind == PortKindMajor ? (mine ? CodePlayerMajorPort : CodeEnemyMajorPort)
@@ -427,7 +428,7 @@ void RestoreUnits(GameState& state, const std::vector<UnitRec>& units)
         const UnitRec& rec = units[i];
         state.Unit(rec.Id) = rec;
         // Aircraft and guns waiting to be deployed are active but have no cell yet.
-        if (rec.Active != 0 && OnMap(rec.X, rec.Y))
+        if (rec.Active != 0 && OnGrid(rec.X, rec.Y))
         {
             state.MapGrid(rec.X, rec.Y) = rec.Id;
         }
@@ -441,7 +442,7 @@ void RestoreUnits(GameState& state, const std::vector<UnitRec>& units)
         {
             stern.X = stored.X;
             stern.Y = stored.Y;
-            if (OnMap(stern.X, stern.Y))
+            if (OnGrid(stern.X, stern.Y))
             {
                 state.MapGrid(stern.X, stern.Y) = stored.Id;
             }
@@ -559,7 +560,7 @@ std::vector<std::uint8_t> EncodeSaveFile(const GameState& state)
         rec.X = marker.X;
         rec.Y = marker.Y;
         rec.Under = marker.Code;
-        if (marker.X * marker.Y != 0 && OnMap(marker.X, marker.Y))
+        if (marker.X * marker.Y != 0 && OnGrid(marker.X, marker.Y))
         {
             rec.Picture = CodeBeneath(state, marker.X, marker.Y);
         }

@@ -83,15 +83,10 @@ bool IsSingleCellClass(int c)
     return (c >= 2 && c <= 49) || (c >= 90 && c <= 99);
 }
 
-bool IsOnMap(const GameState& state, int x, int y)
-{
-    return x >= 1 && y >= 1 && x <= std::min(state.MapWidth, MapSize) && y <= std::min(state.MapHeight, MapSize);
-}
-
 /// A cell a new ship may take: on the map, no unit in it, and not land.
 bool IsFreeCell(const GameState& state, int x, int y)
 {
-    return IsOnMap(state, x, y) && state.MapGrid(x, y) < PlayerBaseId && !IsLandCell(state, x, y);
+    return OnMap(state, x, y) && state.MapGrid(x, y) < PlayerBaseId && !IsLandCell(state, x, y);
 }
 
 std::uint8_t VisibleAtCreation(int u)
