@@ -26,10 +26,6 @@ constexpr std::size_t BytesPerDestroyedRecord = 12;
 constexpr std::size_t PortRecords = 13;
 constexpr std::size_t TechCategories = 12;
 
-// The old header kept only the low byte of the turn; the high byte rides in a byte that was
-// always 0, so older saves read as before.
-constexpr std::uint8_t NoTurnHighByte = 0;
-
 std::array<std::uint8_t, DestroyedBytes> DestroyedListBytes(const DestroyedListRec& list)
 {
     std::array<std::uint8_t, DestroyedBytes> bytes{};
@@ -150,6 +146,8 @@ UnitRec HeaderRecord(const GameState& state)
     UnitRec rec;
     rec.X = state.GameMode;
     rec.Y = static_cast<std::uint8_t>(state.TurnNumber & 0xFF);
+    // The old header kept only the low byte of the turn; the high byte rides in a byte that was
+    // always 0, so older saves read as before.
     rec.Reserved29 = static_cast<std::uint8_t>(state.TurnNumber >> 8);
     rec.DestX = static_cast<std::uint8_t>(state.ScenarioNumber & 0xFF);
     rec.PlacedX = state.Rank;
