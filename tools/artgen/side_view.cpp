@@ -52,7 +52,7 @@ class Profile
 {
 public:
     Profile(cairo_t* cr, const Look& look, double x0, double x1, double wl, double unit, double freeboard)
-        : cr_(cr), look_(look), x0_(x0), x1_(x1), len_(x1 - x0), wl_(wl), u_(unit), fb_(freeboard)
+        : cr_(cr), look_(look), x0_(x0), len_(x1 - x0), wl_(wl), u_(unit), fb_(freeboard)
     {
     }
 
@@ -164,7 +164,7 @@ public:
 private:
     cairo_t* cr_;
     Look look_;
-    double x0_, x1_, len_, wl_, u_, fb_;
+    double x0_, len_, wl_, u_, fb_;
 };
 
 void WarshipProfile(Profile& p, const Design& d, const Look& look, double len, double unit)
