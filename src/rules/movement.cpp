@@ -39,13 +39,27 @@ int CornerTowards(int dx, int dy)
     return dx > 0 ? 3 : 4;
 }
 
-/// The corner code of a field (1..4) and whether it is flagged passable; 0 for none.
-int CornerOf(const GameState& state, int x, int y, bool& passable)
+/// The corner code of a field (1..4), whether or not the map flags it passable; 0 for none.
+int CornerOf(const GameState& state, int x, int y)
 {
     const int mark = state.MarkGrid(x, y);
-    passable = mark > CornerPassable;
-    const int corner = mark % CornerPassable;
-    return (mark >= 1 && mark <= 4) || (mark >= 11 && mark <= 14) ? corner : 0;
+    return (mark >= 1 && mark <= 4) || (mark >= CornerPassable + 1 && mark <= CornerPassable + 4)
+               ? mark % CornerPassable
+               : 0;
+}
+
+/// A diagonal step is cut by a coast corner between the two fields, whichever of them carries it:
+/// the field left by its corner towards the step, the field entered by its corner facing back.
+/// The reach shown, the reach computed and the path all ask this one rule, so every field shown
+/// as reachable is one the move really gets to.
+bool CornerCutsStep(const GameState& state, int fromX, int fromY, int dx, int dy)
+{
+    if (dx == 0 || dy == 0)
+    {
+        return false;
+    }
+    return CornerOf(state, fromX, fromY) == CornerTowards(dx, dy) ||
+           CornerOf(state, fromX + dx, fromY + dy) == CornerTowards(-dx, -dy);
 }
 
 int MoveLevels(const UnitRec& u)
@@ -77,7 +91,7 @@ bool CanEnter(const GameState& state, const ReachTable& reach, int fromX, int fr
 {
     const int x = fromX + dx;
     const int y = fromY + dy;
-    if (!OnMap(state, x, y))
+    if (!OnMap(state, x, y) || reach.Has(x, y))
     {
         return false;
     }
@@ -86,24 +100,11 @@ bool CanEnter(const GameState& state, const ReachTable& reach, int fromX, int fr
     {
         return false;
     }
-    if (mode == ReachMode::Compute ? reach.Has(x, y) : HasHighlight(state, x, y))
-    {
-        return false;
-    }
     if (!aircraft && IsLandCell(state, x, y))
     {
         return false;
     }
-    if (dx != 0 && dy != 0)
-    {
-        bool passable = false;
-        const int corner = CornerOf(state, fromX, fromY, passable);
-        if (corner != 0 && corner == CornerTowards(dx, dy) && !(mode == ReachMode::Display && passable))
-        {
-            return false;
-        }
-    }
-    return true;
+    return !CornerCutsStep(state, fromX, fromY, dx, dy);
 }
 
 struct Node
@@ -177,7 +178,9 @@ ReachTable ComputeReachable(Game& game, int unit, ReachMode mode)
                     const int x = fx + dx;
                     const int y = fy + dy;
                     reach.Set(x, y);
-                    if (mode == ReachMode::Display)
+                    // A field another reach left marked keeps its one mark: a second would spoil
+                    // the code beneath.
+                    if (mode == ReachMode::Display && !HasHighlight(state, x, y))
                     {
                         std::uint16_t& code = MarkedCode(state, x, y);
                         code = static_cast<std::uint16_t>(code + HighlightStep);
@@ -341,14 +344,9 @@ Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY,
         {
             return;
         }
-        if (dx != 0 && dy != 0)
+        if (CornerCutsStep(state, n.x, n.y, dx, dy))
         {
-            // The entered field's corner facing the field being left cuts the step.
-            bool passable = false;
-            if (CornerOf(state, x, y, passable) == CornerTowards(-dx, -dy))
-            {
-                return;
-            }
+            return;
         }
         visited[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = true;
         nodes.push_back({x, y, from, DirectionOf(dx, dy)});

@@ -39,7 +39,7 @@ private:
 };
 
 /// Compute: the fields a unit can really enter. Display: what the player is shown, marked on
-/// the map; hidden enemies do not shrink it and a coast corner flagged passable does not cut it.
+/// the map; hidden enemies do not shrink it, and coast corners cut it exactly as they cut the move.
 enum class ReachMode
 {
     Compute,

@@ -1,8 +1,11 @@
 #include "rules/movement.h"
 #include "rules_fixture.h"
+#include "state/cell_code.h"
 #include "turn/awards.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace olvane
 {
@@ -141,11 +144,20 @@ TEST(Movement, CoastCornersCutDiagonalSteps)
     EXPECT_FALSE(ComputeReachable(*game, P1, ReachMode::Compute).Has(11, 11));
     EXPECT_TRUE(ComputeReachable(*game, P1, ReachMode::Compute).Has(9, 11));
 
-    // The move-range display lets a corner flagged passable through; the real move does not.
+    // A corner the map flags passable cuts the move all the same, and so the reach shown too.
     s.MarkGrid(10, 10) = 13;
     EXPECT_FALSE(ComputeReachable(*game, P1, ReachMode::Compute).Has(11, 11));
     ComputeReachable(*game, P1, ReachMode::Display);
-    EXPECT_EQ(s.MapGrid(11, 11), 50);
+    EXPECT_EQ(s.MapGrid(11, 11), 0);
+    EXPECT_EQ(s.MapGrid(9, 11), 50);
+    HideReach(*game, P1);
+
+    // The entered field's corner facing back cuts the step as well, in the reach as in the path.
+    s.MarkGrid(10, 10) = 0;
+    s.MarkGrid(11, 11) = 1;
+    EXPECT_FALSE(ComputeReachable(*game, P1, ReachMode::Compute).Has(11, 11));
+    ComputeReachable(*game, P1, ReachMode::Display);
+    EXPECT_EQ(s.MapGrid(11, 11), 0);
     HideReach(*game, P1);
 
     // A path may not enter a field across its corner that faces the field it comes from.
@@ -161,6 +173,79 @@ TEST(Movement, CoastCornersCutDiagonalSteps)
     EXPECT_EQ(u.X, 11);
     EXPECT_EQ(u.Y, 11);
     EXPECT_EQ(u.Facing % 2, 0);
+}
+
+TEST(Movement, TheReachShownIsExactlyWhereTheMoveGoes)
+{
+    // A ragged coast: land scattered over a 40 x 40 sea, and coast corners of every kind, the
+    // passable ones among them, on the sea fields beside it.
+    TestGame game;
+    GameState& s = game.state();
+    std::mt19937 dice(20);
+    for (int y = 2; y <= 41; ++y)
+    {
+        for (int x = 2; x <= 41; ++x)
+        {
+            if (dice() % 4 == 0)
+            {
+                s.MapGrid(x, y) = Land;
+            }
+        }
+    }
+    constexpr std::uint16_t Corners[8] = {1, 2, 3, 4, 11, 12, 13, 14};
+    for (int y = 1; y <= 42; ++y)
+    {
+        for (int x = 1; x <= 42; ++x)
+        {
+            if (s.MapGrid(x, y) != Land && dice() % 2 == 0)
+            {
+                s.MarkGrid(x, y) = Corners[dice() % 8];
+            }
+        }
+    }
+    struct Case
+    {
+        int id, cls, x, y, speed;
+    };
+    const Case cases[] = {{P1, 43, 12, 12, 3}, {P2, 43, 30, 14, 7}, {PlayerBaseId + 3, 20, 14, 30, 2},
+                          {PlayerBaseId + 4, 56, 28, 28, 5}, {PlayerBaseId + 5, 80, 20, 21, 4}};
+    for (const Case& c : cases)
+    {
+        s.MapGrid(c.x, c.y) = 0;
+        s.MapGrid(c.x - 1, c.y) = 0;
+        PlaceUnit(game, c.id, c.cls, c.x, c.y, c.x - 1, c.y).Speed = static_cast<std::uint8_t>(c.speed);
+    }
+    KeepPlayerPhaseOpen(game);
+    const GameState start = s;
+
+    int shown = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE("unit of class " + std::to_string(c.cls));
+        ShowReach(*game, c.id);
+        const GameState marked = s;
+        for (int y = c.y - c.speed - 1; y <= c.y + c.speed + 1; ++y)
+        {
+            for (int x = c.x - c.speed - 1; x <= c.x + c.speed + 1; ++x)
+            {
+                if (!OnMap(s, x, y) || (x == c.x && y == c.y))
+                {
+                    continue;
+                }
+                const bool green = DecodeCell(marked, x, y).highlight != 0;
+                s = start;
+                Order(game, c.id, x, y);
+                MoveUnit(*game, c.id);
+                const bool reached = s.Unit(c.id).X == x && s.Unit(c.id).Y == y;
+                EXPECT_EQ(green, reached) << "field " << x << "," << y;
+                shown += green ? 1 : 0;
+            }
+        }
+        s = marked;
+        HideReach(*game, c.id);
+        EXPECT_TRUE(s == start) << "hiding the reach takes every mark away again";
+    }
+    EXPECT_GT(shown, 100);
 }
 
 TEST(Movement, TheReachDisplayIgnoresHiddenEnemiesButTheMoveDoesNot)
