@@ -1,9 +1,14 @@
 #include "platform/image_codecs.h"
 
+#include <cerrno>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
+#include <fcntl.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace olvane::platform
@@ -12,11 +17,20 @@ namespace olvane::platform
 namespace
 {
 
+// A progressive JPEG may hold any number of scans, each a pass over the whole picture. The
+// game's pictures have one; a long run of them is a damaged file that would decode for minutes.
+constexpr int MaxJpegScans = 64;
+
+// Bounds what libjpeg allocates for a damaged header's component and sampling tables, beyond
+// what the largest picture side already bounds.
+constexpr long MaxJpegMemory = 512L << 20;
+
 // libjpeg's own error handler ends the program; ours jumps back so a damaged picture is only
 // a picture that did not load.
 struct JpegErrorManager
 {
     jpeg_error_mgr base;
+    jpeg_progress_mgr progress;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
 };
@@ -30,13 +44,43 @@ void JpegErrorExit(j_common_ptr info)
 
 void JpegSilence(j_common_ptr, int) {}
 
+void JpegProgress(j_common_ptr info)
+{
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (info->is_decompressor && decompress->input_scan_number > MaxJpegScans)
+    {
+        auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+        std::snprintf(manager->message, sizeof manager->message, "more than %d scans", MaxJpegScans);
+        std::longjmp(manager->jump, 1);
+    }
+}
+
 struct FileCloser
 {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+/// Closes a file descriptor when it goes out of scope.
+struct Descriptor
+{
+    explicit Descriptor(int f) : fd(f) {}
+
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    ~Descriptor()
+    {
+        if (fd >= 0)
+        {
+            ::close(fd);
+        }
+    }
+
+    int fd;
+};
+
 // Runs the decoder in a frame that owns nothing with a destructor, because longjmp skips them.
-bool DecodeJpegInto(std::FILE* file, SDL_Surface** out, JpegErrorManager& errors)
+bool DecodeJpegInto(const unsigned char* data, unsigned long size, SDL_Surface** out, JpegErrorManager& errors)
 {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&errors.base);
@@ -50,8 +94,18 @@ bool DecodeJpegInto(std::FILE* file, SDL_Surface** out, JpegErrorManager& errors
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    info.mem->max_memory_to_use = MaxJpegMemory;
+    errors.progress.progress_monitor = JpegProgress;
+    info.progress = &errors.progress;
+    jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > MaxPictureSide || info.image_height > MaxPictureSide)
+    {
+        std::snprintf(errors.message, sizeof errors.message, "%u x %u pixels, larger than the game loads",
+                      info.image_width, info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     surface = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(info.output_width),
@@ -71,6 +125,134 @@ bool DecodeJpegInto(std::FILE* file, SDL_Surface** out, JpegErrorManager& errors
     *out = surface;
     return true;
 }
+
+SurfacePtr DecodeJpeg(std::string_view bytes, std::string& error)
+{
+    JpegErrorManager errors{};
+    SDL_Surface* surface = nullptr;
+    if (!DecodeJpegInto(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &surface, errors))
+    {
+        error = errors.message[0] != 0 ? errors.message : "not a JPEG picture";
+        return nullptr;
+    }
+    return SurfacePtr(surface);
+}
+
+std::uint32_t LittleEndian(std::string_view bytes, std::size_t at, int count)
+{
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i)
+    {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return value;
+}
+
+/// The size a BMP header claims, read as SDL reads it: 16-bit fields in the old core header,
+/// signed 32-bit ones (a negative height marks a top-down picture) in every later one.
+std::optional<std::pair<std::int64_t, std::int64_t>> BmpHeaderSize(std::string_view bytes)
+{
+    constexpr std::size_t HeaderSizeAt = 14;
+    constexpr std::uint32_t CoreHeaderSize = 12;
+    if (bytes.size() >= 22 && LittleEndian(bytes, HeaderSizeAt, 4) == CoreHeaderSize)
+    {
+        return std::pair<std::int64_t, std::int64_t>{LittleEndian(bytes, 18, 2), LittleEndian(bytes, 20, 2)};
+    }
+    if (bytes.size() >= 26)
+    {
+        return std::pair<std::int64_t, std::int64_t>{static_cast<std::int32_t>(LittleEndian(bytes, 18, 4)),
+                                                     static_cast<std::int32_t>(LittleEndian(bytes, 22, 4))};
+    }
+    return std::nullopt;
+}
+
+SurfacePtr DecodeBmp(std::string_view bytes, std::string& error)
+{
+    const auto size = BmpHeaderSize(bytes);
+    if (!size)
+    {
+        error = "a BMP header cut short";
+        return nullptr;
+    }
+    // Widened before the sign is dropped, so a height of -2^31 is refused like any other.
+    const std::int64_t width = size->first < 0 ? -size->first : size->first;
+    const std::int64_t height = size->second < 0 ? -size->second : size->second;
+    if (width > MaxPictureSide || height > MaxPictureSide)
+    {
+        error = std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than the game loads";
+        return nullptr;
+    }
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SurfacePtr surface(SDL_LoadBMP_RW(stream, 1));
+    if (!surface)
+    {
+        error = SDL_GetError();
+    }
+    return surface;
+}
+
+} // namespace
+
+std::optional<std::string> ReadPictureFile(const std::filesystem::path& path, std::string& error, std::size_t limit)
+{
+    // Opened without waiting, so a FIFO named like a picture cannot block the game.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat info{};
+    if (file.fd < 0)
+    {
+        error = "cannot open " + path.string();
+        return std::nullopt;
+    }
+    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        error = path.string() + " is not a file";
+        return std::nullopt;
+    }
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > limit)
+    {
+        error = path.string() + " is too large for a picture";
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    std::vector<char> chunk(65536);
+    while (true)
+    {
+        const ssize_t n = ::read(file.fd, chunk.data(), chunk.size());
+        if (n == 0)
+        {
+            return bytes;
+        }
+        if (n < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        // A file that grows while it is read is held to the same limit.
+        if (n < 0 || static_cast<std::size_t>(n) > limit - bytes.size())
+        {
+            error = "cannot read " + path.string();
+            return std::nullopt;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    }
+}
+
+SurfacePtr DecodePicture(std::string_view bytes, std::string& error)
+{
+    if (bytes.substr(0, 2) == "BM")
+    {
+        return DecodeBmp(bytes, error);
+    }
+    if (bytes.substr(0, 2) == "\xFF\xD8")
+    {
+        return DecodeJpeg(bytes, error);
+    }
+    error = "not a BMP or JPEG picture";
+    return nullptr;
+}
+
+namespace
+{
 
 struct PngWriteState
 {
@@ -115,24 +297,6 @@ bool EncodePngInto(std::FILE* file, SDL_Surface* rgb, PngWriteState& state)
 }
 
 } // namespace
-
-SurfacePtr DecodeJpeg(const std::filesystem::path& path, std::string& error)
-{
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-    {
-        error = "cannot open " + path.string();
-        return nullptr;
-    }
-    JpegErrorManager errors{};
-    SDL_Surface* surface = nullptr;
-    if (!DecodeJpegInto(file.get(), &surface, errors))
-    {
-        error = path.string() + ": " + (errors.message[0] != 0 ? errors.message : "not a JPEG picture");
-        return nullptr;
-    }
-    return SurfacePtr(surface);
-}
 
 std::optional<std::string> EncodePng(SDL_Surface* surface, const std::filesystem::path& path)
 {

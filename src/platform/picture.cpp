@@ -2,7 +2,6 @@
 
 #include "platform/image_codecs.h"
 
-#include <fstream>
 #include <stdexcept>
 
 namespace olvane::platform
@@ -28,14 +27,6 @@ SurfacePtr NewSurface(int width, int height)
 Uint32* PixelAddress(SDL_Surface* s, int x, int y)
 {
     return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch) + x;
-}
-
-bool StartsWith(const std::filesystem::path& path, std::string_view magic)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string head(magic.size(), '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    return in && head == magic;
 }
 
 } // namespace
@@ -103,27 +94,16 @@ std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
 
 std::optional<std::string> Picture::Load(const std::filesystem::path& path)
 {
-    SurfacePtr loaded;
-    if (StartsWith(path, "BM"))
+    std::string error;
+    const std::optional<std::string> bytes = ReadPictureFile(path, error);
+    if (!bytes)
     {
-        loaded.reset(SDL_LoadBMP(path.c_str()));
-        if (!loaded)
-        {
-            return path.string() + ": " + SDL_GetError();
-        }
+        return error;
     }
-    else if (StartsWith(path, "\xFF\xD8"))
+    const SurfacePtr loaded = DecodePicture(*bytes, error);
+    if (!loaded)
     {
-        std::string error;
-        loaded = DecodeJpeg(path, error);
-        if (!loaded)
-        {
-            return error;
-        }
-    }
-    else
-    {
-        return path.string() + ": not a BMP or JPEG picture";
+        return path.string() + ": " + error;
     }
     auto picture = FromSurface(loaded.get());
     if (!picture)

@@ -1,19 +1,24 @@
 #include "platform/canvas.h"
+#include "platform/image_codecs.h"
 #include "platform/picture.h"
 
 #include "platform/platform_test_support.h"
 
+#include <chrono>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace olvane::platform
 {
 namespace
 {
 
-void WriteJpeg(const std::filesystem::path& path, int width, int height, Colour colour)
+void WriteJpeg(const std::filesystem::path& path, int width, int height, Colour colour, bool progressive = false)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
@@ -28,6 +33,10 @@ void WriteJpeg(const std::filesystem::path& path, int width, int height, Colour 
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
+    if (progressive)
+    {
+        jpeg_simple_progression(&info);
+    }
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
     for (int x = 0; x < width; ++x)
@@ -84,6 +93,87 @@ TEST(Picture, LoadsBmpAndJpegAndRefusesDamagedFiles)
     std::ofstream(dir.path / "text.bmp") << "hello";
     EXPECT_TRUE(damaged.Load(dir.path / "text.bmp"));
     EXPECT_TRUE(damaged.Load(dir.path / "missing.bmp"));
+}
+
+/// A BMP file header and info header claiming a 24-bit picture of the given size, with a few
+/// bytes of pixels: all a hostile file needs to make a decoder reserve the whole picture.
+std::string BmpHeader(std::int32_t width, std::int32_t height)
+{
+    std::string bmp(54 + 12, '\0');
+    const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+        {
+            bmp[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+        }
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put(2, static_cast<std::uint32_t>(bmp.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    return bmp;
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(Picture, RefusesHugePicturesAndWhatIsNoFile)
+{
+    test::TempFolder dir;
+    Picture kept(3, 2, colours::Red);
+    const auto refused = [&](const std::filesystem::path& path, std::string_view words) {
+        const auto started = std::chrono::steady_clock::now();
+        const auto error = kept.Load(path);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2)) << path;
+        EXPECT_EQ(kept.Width(), 3) << "a refused picture keeps the old one";
+        return error && error->find(words) != std::string::npos;
+    };
+
+    WriteBytes(dir.path / "huge.bmp", BmpHeader(20000, 20000));
+    EXPECT_TRUE(refused(dir.path / "huge.bmp", "larger than the game loads"));
+    WriteBytes(dir.path / "lowest.bmp", BmpHeader(2, INT_MIN));
+    EXPECT_TRUE(refused(dir.path / "lowest.bmp", "larger than the game loads"));
+    WriteBytes(dir.path / "wide.bmp", BmpHeader(MaxPictureSide + 1, 1));
+    EXPECT_TRUE(refused(dir.path / "wide.bmp", "larger than the game loads"));
+
+    // The widest picture allowed still loads.
+    Picture widest(MaxPictureSide, 1, colours::Navy);
+    ASSERT_EQ(SDL_SaveBMP(widest.Surface(), (dir.path / "widest.bmp").c_str()), 0);
+    Picture loaded;
+    EXPECT_FALSE(loaded.Load(dir.path / "widest.bmp"));
+    EXPECT_EQ(loaded.Width(), MaxPictureSide);
+
+    // A small progressive JPEG whose frame header claims 65500 x 65500: decoding it would reserve
+    // the coefficients of the whole picture before the first row.
+    WriteJpeg(dir.path / "small.jpg", 16, 16, colours::Navy, true);
+    std::string jpeg = test::ReadAll(dir.path / "small.jpg");
+    const auto frame = jpeg.find("\xFF\xC2");
+    ASSERT_NE(frame, std::string::npos);
+    for (std::size_t at : {frame + 5, frame + 7})
+    {
+        jpeg[at] = '\xFF';
+        jpeg[at + 1] = '\xDC';
+    }
+    WriteBytes(dir.path / "huge.jpg", jpeg);
+    EXPECT_TRUE(refused(dir.path / "huge.jpg", "65500 x 65500 pixels, larger than the game loads"));
+
+    // A FIFO would block a reader for good; a folder and an oversized file are no pictures.
+    ASSERT_EQ(::mkfifo((dir.path / "fifo.bmp").c_str(), 0644), 0);
+    EXPECT_TRUE(refused(dir.path / "fifo.bmp", "is not a file"));
+    std::filesystem::create_directories(dir.path / "folder.jpg");
+    EXPECT_TRUE(refused(dir.path / "folder.jpg", "is not a file"));
+    WriteBytes(dir.path / "sparse.bmp", BmpHeader(2, 2));
+    ASSERT_EQ(::truncate((dir.path / "sparse.bmp").c_str(), static_cast<off_t>(MaxPictureFileBytes) + 1), 0);
+    EXPECT_TRUE(refused(dir.path / "sparse.bmp", "too large"));
+    std::string error;
+    EXPECT_FALSE(ReadPictureFile(dir.path / "widest.bmp", error, 100));
+    EXPECT_TRUE(ReadPictureFile(dir.path / "widest.bmp", error));
 }
 
 TEST(Picture, SavesPngWithItsSize)
