@@ -1,11 +1,13 @@
 #include "state/data_files.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
 #include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -144,55 +146,138 @@ std::optional<fs::path> FindIgnoringCase(const fs::path& root, std::string_view 
     return FindBelow(root, parts, 0);
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path)
+namespace
 {
-    std::error_code error;
-    if (fs::is_directory(path, error))
+
+/// Closes a descriptor when it goes out of scope.
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+        {
+            ::close(fd_);
+        }
+    }
+
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return fd_; }
+
+    /// Closes now, for callers that must know whether the close succeeded.
+    bool Close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+/// A name beside the target that no other writer uses: the process and a running count, with a
+/// leading dot so a half-written file stays out of listings.
+std::string TemporaryName(const fs::path& path)
+{
+    static std::atomic<unsigned> counter{0};
+    return "." + path.filename().string() + "." + std::to_string(::getpid()) + "." + std::to_string(counter++);
+}
+
+} // namespace
+
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t limit)
+{
+    // Opened without waiting, so a FIFO where a file should be cannot block the game; only a
+    // regular file is then read.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info{};
+    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uintmax_t>(info.st_size) > limit)
     {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
+    std::array<char, 65536> chunk{};
+    while (true)
     {
-        return std::nullopt;
+        const ssize_t n = ::read(file.Get(), chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (n < 0)
+        {
+            return std::nullopt;
+        }
+        if (n == 0)
+        {
+            return content;
+        }
+        // A file that grows while it is read is held to the same limit.
+        if (static_cast<std::size_t>(n) > limit - content.size())
+        {
+            return std::nullopt;
+        }
+        content.append(chunk.data(), static_cast<std::size_t>(n));
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-    {
-        return std::nullopt;
-    }
-    return std::move(content).str();
 }
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes)
 {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
+    // Created with open and 0666 rather than mkstemp, so the user's umask decides who may read a
+    // save, as it does for every other file the user makes.
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt)
+    {
+        temporary = (folder / TemporaryName(path)).string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+        {
+            return false;
+        }
+    }
+    FileDescriptor file(fd);
+    if (file.Get() < 0)
     {
         return false;
     }
-    ::fchmod(fd, 0644);
     std::size_t written = 0;
     while (written < bytes.size())
     {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        const ssize_t n = ::write(file.Get(), bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+        {
+            continue;
+        }
         if (n <= 0)
         {
-            ::close(fd);
-            ::unlink(pattern.c_str());
+            file.Close();
+            ::unlink(temporary.c_str());
             return false;
         }
         written += static_cast<std::size_t>(n);
     }
-    const bool synced = ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!synced || !closed || std::rename(pattern.c_str(), path.c_str()) != 0)
+    const bool synced = ::fsync(file.Get()) == 0;
+    const bool closed = file.Close();
+    if (!synced || !closed || std::rename(temporary.c_str(), path.c_str()) != 0)
     {
-        ::unlink(pattern.c_str());
+        ::unlink(temporary.c_str());
         return false;
+    }
+    // The new name lives in the folder: without syncing it, a crash could bring back the old
+    // file even though the new one's bytes reached the disk.
+    FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.Get() >= 0)
+    {
+        ::fsync(directory.Get());
     }
     return true;
 }

@@ -44,11 +44,18 @@ private:
 std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::path& root,
                                                       std::string_view relative);
 
-/// Reads a whole file; nothing when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+/// The most any file of the game folder or a save may hold. The largest picture is a few
+/// megabytes; a bigger file is damaged, and reading it whole would only exhaust memory.
+constexpr std::size_t MaxDataFileBytes = std::size_t{64} << 20;
+
+/// Reads a whole regular file of at most `limit` bytes; nothing when it cannot be opened or read,
+/// is larger, or is no regular file (a folder, a FIFO or a device is never waited on).
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit = MaxDataFileBytes);
 
 /// Writes a file through a temporary name in the same folder and renames it over the target,
-/// so an interrupted write never leaves half a file. Returns false on any failure.
+/// so an interrupted write never leaves half a file; the folder is synced after the rename. The
+/// file gets the permissions the user's umask allows, as any file the user makes. Returns false
+/// on any failure.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace olvane

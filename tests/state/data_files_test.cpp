@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace olvane
 {
 
@@ -44,6 +47,49 @@ TEST(DataFiles, WritesReplaceTheWholeFileOrNothing)
     EXPECT_EQ(files, 1) << "no temporary file is left behind";
     EXPECT_FALSE(WriteFileAtomically(dir.Path() / "no" / "such" / "folder.sav", "x"));
     EXPECT_EQ(ReadWholeFile(target), "second, longer");
+}
+
+TEST(DataFiles, ReadsOnlyRegularFilesOfSaneSize)
+{
+    test::TempDir dir;
+    dir.Write("BAZE/LEVEL.TXT", "1 2 3 4\n");
+    const DataFiles files(dir.Path(), dir.Path());
+
+    // A FIFO in place of the forces file: nobody will ever write to it, so opening it for a
+    // blocking read would hang the game for good.
+    ASSERT_EQ(::mkfifo((dir.Path() / "BAZE" / "TAKT.TXT").c_str(), 0644), 0);
+    EXPECT_FALSE(files.Read("BAZE/TAKT.TXT"));
+    EXPECT_FALSE(ReadWholeFile(dir.Path() / "BAZE" / "TAKT.TXT"));
+    EXPECT_FALSE(ReadWholeFile(dir.Path() / "BAZE")) << "a folder is not a file";
+
+    // A file past the limit is refused from its size alone; a sparse one costs no disk.
+    const fs::path huge = dir.Path() / "BAZE" / "SCEN" / "SCENARIO2.FLS";
+    fs::create_directories(huge.parent_path());
+    dir.Write("BAZE/SCEN/SCENARIO2.FLS", "");
+    ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(MaxDataFileBytes) + 1), 0);
+    EXPECT_FALSE(files.Read("BAZE/SCEN/SCENARIO2.FLS"));
+
+    EXPECT_EQ(ReadWholeFile(dir.Path() / "BAZE" / "LEVEL.TXT", 8), "1 2 3 4\n") << "exactly at the limit";
+    EXPECT_FALSE(ReadWholeFile(dir.Path() / "BAZE" / "LEVEL.TXT", 7));
+}
+
+TEST(DataFiles, WrittenFilesFollowTheUmask)
+{
+    test::TempDir dir;
+    const fs::path target = dir.Path() / "autosave-1.sav";
+    const auto modeUnder = [&](mode_t mask) {
+        const mode_t previous = ::umask(mask);
+        const bool written = WriteFileAtomically(target, "save");
+        ::umask(previous);
+        struct stat info{};
+        EXPECT_TRUE(written);
+        EXPECT_EQ(::stat(target.c_str(), &info), 0);
+        return info.st_mode & 0777;
+    };
+    EXPECT_EQ(modeUnder(022), 0644u);
+    EXPECT_EQ(modeUnder(027), 0640u);
+    EXPECT_EQ(modeUnder(077), 0600u);
+    EXPECT_EQ(modeUnder(002), 0664u);
 }
 
 } // namespace olvane
