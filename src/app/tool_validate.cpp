@@ -10,8 +10,10 @@
 #include "turn/invariants.h"
 #include "turn/turn_phases.h"
 #include "state/game_state.h"
+#include "state/level_file.h"
 #include "state/map_file.h"
 #include "state/name_file.h"
+#include "state/rank_file.h"
 #include "state/scenario.h"
 
 #include <algorithm>
@@ -36,7 +38,6 @@ namespace
 constexpr int Edition = 2;
 constexpr int FirstScenarioId = 10;
 constexpr int LastScenarioId = 513;
-constexpr int RankCount = 28;
 constexpr int HomeBlock = 6;
 constexpr int MaxGroupMembers = 4;
 
@@ -133,16 +134,16 @@ public:
 
     std::vector<ValidationProblem> Run()
     {
-        ReadDatabase();
-        ReadForcesFile();
+        Guarded(ScenarioFileOf(Edition), [&] { ReadDatabase(); });
+        Guarded(std::string(ForcesFile), [&] { ReadForcesFile(); });
         for (std::size_t i = 0; i < scenarios_.size(); ++i)
         {
             CheckScenario(scenarios_[i], static_cast<int>(i + 1));
         }
-        CheckNameFiles();
-        CheckRankFiles();
-        CheckLevelFile();
-        CheckTexts();
+        Guarded("BAZE/IME", [&] { CheckNameFiles(); });
+        Guarded("BAZE/RANK", [&] { CheckRankFiles(); });
+        Guarded(std::string(LevelFile), [&] { CheckLevelFile(); });
+        Guarded("BAZE/TXT", [&] { CheckTexts(); });
         return report_.Problems();
     }
 
@@ -151,6 +152,23 @@ private:
     {
         report_.Add(file, where, what);
     }
+
+    /// Runs one part of the check; a fault nobody foresaw becomes a problem of that part, and the
+    /// other parts are still checked.
+    template <typename Check> void Guarded(const std::string& file, Check check)
+    {
+        try
+        {
+            check();
+        }
+        catch (const std::exception& error)
+        {
+            Problem(file, "", std::string("checking failed: ") + error.what());
+        }
+    }
+
+    /// A class of the table that is in use; any other number a file may hold is none.
+    bool ClassExists(int c) const { return c >= 1 && c <= ClassCount && game_.classes.Class(c).Name.Length != 0; }
 
     void ReadDatabase()
     {
@@ -560,7 +578,7 @@ private:
             }
             for (const auto& [c, n] : forces->classes)
             {
-                if (c > ClassCount || game_.classes.Class(c).Name.Length == 0)
+                if (!ClassExists(c))
                 {
                     Problem(forcesFile, where, "the " + name + " lists class " + std::to_string(c) + ", which does not exist");
                 }
@@ -579,7 +597,10 @@ private:
         {
             for (const auto& [c, n] : (side == 0 ? player : enemy).classes)
             {
-                fielded_[nations[side]].insert(c);
+                if (ClassExists(c))
+                {
+                    fielded_[nations[side]].insert(c);
+                }
             }
         }
         fielded_[rec.PlayerNation].insert(0); // a player nation may buy any class
@@ -841,30 +862,24 @@ private:
     {
         for (int nation = 1; nation <= NationCount; ++nation)
         {
-            const std::string file = "BAZE/RANK/" + std::to_string(nation) + "RANK.TXT";
+            const std::string file = RankFileOf(nation);
             const std::optional<std::string> text = files_.Read(file);
             if (!text)
             {
                 Problem(file, "", "the rank file is missing");
                 continue;
             }
-            std::set<int> seen;
-            std::istringstream lines(*text);
-            std::string line;
-            int number = 0;
-            while (std::getline(lines, line))
+            const RankFile ranks = ReadRankFile(*text);
+            for (int line : ranks.BadLines)
             {
-                ++number;
-                std::istringstream fields(line);
-                int index = 0;
-                if (!(fields >> index) || index < 1 || index > RankCount || line.find_first_not_of(" 0123456789") == std::string::npos)
-                {
-                    Problem(file, "line " + std::to_string(number), "a rank line starts with its index 1..28 and holds a title");
-                    continue;
-                }
-                seen.insert(index);
+                Problem(file, "line " + std::to_string(line), "a rank line starts with its index 1..28 and holds a title");
             }
-            if (static_cast<int>(seen.size()) != RankCount)
+            std::set<int> seen;
+            for (const RankTitle& rank : ranks.Titles)
+            {
+                seen.insert(rank.Index);
+            }
+            if (static_cast<int>(seen.size()) != RankTitleCount)
             {
                 Problem(file, "", "holds " + std::to_string(seen.size()) + " of the 28 rank titles");
             }
@@ -873,28 +888,23 @@ private:
 
     void CheckLevelFile()
     {
-        const std::string file = "BAZE/LEVEL.TXT";
+        const std::string file(LevelFile);
         const std::optional<std::string> text = files_.Read(file);
         if (!text)
         {
             Problem(file, "", "the difficulty pictures are missing");
             return;
         }
-        std::istringstream lines(*text);
-        std::string line;
-        int number = 0;
-        while (std::getline(lines, line))
+        const LevelLayout layout = ReadLevelLayout(*text);
+        for (int line : layout.BadLines)
         {
-            ++number;
-            std::istringstream fields(line);
-            int a = 0, b = 0, r = 0, d = 0;
-            if (!(fields >> a >> b >> r >> d) || a < 1)
+            Problem(file, "line " + std::to_string(line), "a line holds four numbers: panel, column, row, picture");
+        }
+        for (const LevelEntry& entry : layout.Entries)
+        {
+            if (entry.Panel < FirstPicturePanel && !ClassExists(entry.Picture))
             {
-                Problem(file, "line " + std::to_string(number), "a line holds four numbers: panel, column, row, picture");
-            }
-            else if (a < 10 && (d > ClassCount || game_.classes.Class(d).Name.Length == 0))
-            {
-                Problem(file, "line " + std::to_string(number), "class " + std::to_string(d) + " does not exist");
+                Problem(file, "line " + std::to_string(entry.Line), "class " + std::to_string(entry.Picture) + " does not exist");
             }
         }
     }

@@ -5,7 +5,10 @@
 #include "art/sounds.h"
 #include "state/data_files.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <system_error>
 
 namespace olvane
 {
@@ -13,12 +16,32 @@ namespace olvane
 namespace
 {
 
-void CheckBmpSize(const DataFiles& files, std::string_view name, int width, int height, ValidationReport& report)
+/// The file the game would load under `name`. Missing, or anything but a regular file in its
+/// place (a folder, a FIFO), is reported: the game could not load it either.
+std::optional<std::filesystem::path> FindFile(const DataFiles& files, std::string_view name, const std::string& kind,
+                                              ValidationReport& report)
 {
     const auto path = files.Find(name);
+    std::error_code error;
     if (!path)
     {
-        report.Add(std::string(name), "", "the picture is missing");
+        report.Add(std::string(name), "", "the " + kind + " is missing");
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_regular_file(*path, error))
+    {
+        report.Add(std::string(name), "", "is no file (a folder or a device stands in its place), so the " + kind +
+                                               " cannot be loaded");
+        return std::nullopt;
+    }
+    return path;
+}
+
+void CheckBmpSize(const DataFiles& files, std::string_view name, int width, int height, ValidationReport& report)
+{
+    const auto path = FindFile(files, name, "picture", report);
+    if (!path)
+    {
         return;
     }
     const auto image = art::ReadBmp(*path);
@@ -48,17 +71,14 @@ void CheckPicturesAndSounds(const DataFiles& files, ValidationReport& report)
         {
             CheckBmpSize(files, picture.file, picture.width, picture.height, report);
         }
-        else if (!files.Find(picture.file))
+        else
         {
-            report.Add(std::string(picture.file), "", "the picture is missing");
+            FindFile(files, picture.file, "picture", report);
         }
     }
     for (const art::SoundFile& sound : art::SoundFiles)
     {
-        if (!files.Find(sound.file))
-        {
-            report.Add(std::string(sound.file), "", "the sound is missing");
-        }
+        FindFile(files, sound.file, "sound", report);
     }
 }
 

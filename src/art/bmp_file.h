@@ -5,11 +5,10 @@
 // and refuses anything else instead of guessing.
 
 #include "art/sheets.h"
+#include "state/data_files.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -30,15 +29,16 @@ inline bool IsKey(const Rgb& c)
     return c.r == KeyColour.r && c.g == KeyColour.g && c.b == KeyColour.b;
 }
 
-/// The picture, or nothing when the file is missing or not an uncompressed 24-bit BMP.
+/// The picture, or nothing when the file is missing, is no regular file, or is not an
+/// uncompressed 24-bit BMP.
 inline std::optional<Image> ReadBmp(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> content = ReadWholeFile(path);
+    if (!content)
     {
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes(content->begin(), content->end());
     auto le = [&](std::size_t at, int n) {
         std::uint32_t v = 0;
         for (int i = n - 1; i >= 0; --i)
@@ -52,14 +52,17 @@ inline std::optional<Image> ReadBmp(const std::filesystem::path& path)
         return std::nullopt;
     }
     const std::uint32_t offset = le(10, 4);
-    const auto width = static_cast<std::int32_t>(le(18, 4));
-    const auto rawHeight = static_cast<std::int32_t>(le(22, 4));
+    const std::int64_t rawWidth = static_cast<std::int32_t>(le(18, 4));
+    // Widened before the sign is dropped: a height of -2^31 has no positive int32.
+    const std::int64_t rawHeight = static_cast<std::int32_t>(le(22, 4));
     const bool bottomUp = rawHeight > 0;
-    const std::int32_t height = bottomUp ? rawHeight : -rawHeight;
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
+    const std::int64_t absHeight = bottomUp ? rawHeight : -rawHeight;
+    if (rawWidth <= 0 || absHeight <= 0 || rawWidth > 16384 || absHeight > 16384)
     {
         return std::nullopt;
     }
+    const auto width = static_cast<std::int32_t>(rawWidth);
+    const auto height = static_cast<std::int32_t>(absHeight);
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
     if (offset > bytes.size() || bytes.size() - offset < rowBytes * static_cast<std::size_t>(height))
     {

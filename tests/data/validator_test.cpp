@@ -204,6 +204,28 @@ TEST(Validate, NeverCrashesOnGarbage)
     EXPECT_TRUE(Reports(ValidateGameFolder(empty.Path() / "nowhere"), "nowhere", "not a folder"));
 }
 
+TEST(Validate, ReportsNegativeClassesAndChecksToTheEnd)
+{
+    BrokenFolder folder;
+    std::string forces = folder.Read("BAZE/TAKT.TXT");
+    const auto hawaii = forces.find("\n37\n0 ");
+    ASSERT_NE(hawaii, std::string::npos);
+    forces.insert(hawaii + 6, "-7 1 0 0 ");
+    folder.Write("BAZE/TAKT.TXT", forces);
+    folder.Write("BAZE/LEVEL.TXT", folder.Read("BAZE/LEVEL.TXT") + "1 2 2 -5\n");
+    folder.Write("BAZE/RANK/2RANK.TXT", folder.Read("BAZE/RANK/2RANK.TXT") + "-3 LT Lieutenant\n");
+    // The parts checked after the level file still run.
+    fs::remove(folder.Path("help2/help.htm"));
+
+    const auto problems = folder.Validate();
+    EXPECT_TRUE(Reports(problems, "TAKT.TXT", "HAWAII ATTACK\") the player lists class -7, which does not exist"))
+        << Listing(problems);
+    EXPECT_FALSE(Reports(problems, "SCENARIO2.FLS", "checking the scenario failed")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "LEVEL.TXT", "line 25 class -5 does not exist")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "2RANK.TXT", "line 29 a rank line starts with its index")) << Listing(problems);
+    EXPECT_TRUE(Reports(problems, "help.htm", "missing")) << Listing(problems);
+}
+
 } // namespace
 } // namespace olvane
 
@@ -247,6 +269,22 @@ TEST(Validate, FindsMissingAndMisshapenPictures)
     report = again;
     EXPECT_TRUE(reported("BMP/0.BMP", "is 2 x 1"));
     EXPECT_TRUE(reported("BMP/MENI/maska.BMP", "not an uncompressed 24-bit BMP"));
+
+    // Folders where pictures and sounds should be, and a height of -2^31, which has no positive
+    // counterpart: each is reported and the check goes on.
+    fs::create_directories(dir.Path() / "BMP/MR_SIM.BMP");
+    fs::create_directories(dir.Path() / "BMP/MENI/victory.jpg");
+    fs::create_directories(dir.Path() / "EFF/SIR10.WAV");
+    put(22, 0x80000000u, 4);
+    dir.Write("BMP/VELIKA.BMP", bmp);
+    ValidationReport folders;
+    CheckPicturesAndSounds(DataFiles(dir.Path(), dir.Path()), folders);
+    report = folders;
+    EXPECT_TRUE(reported("BMP/MR_SIM.BMP", "is no file"));
+    EXPECT_TRUE(reported("BMP/MENI/victory.jpg", "is no file"));
+    EXPECT_TRUE(reported("EFF/SIR10.WAV", "is no file"));
+    EXPECT_TRUE(reported("BMP/VELIKA.BMP", "not an uncompressed 24-bit BMP"));
+    EXPECT_TRUE(reported("EFF/1CLICK.wav", "missing")) << "the check runs to the end";
 }
 
 } // namespace olvane
