@@ -368,6 +368,7 @@ void Application::StepScript()
 
 void Application::HandleMessage()
 {
+    queuedBeforePause_ = -1;
     StepScript();
     int wait = MillisecondsToNextTimer();
     if (script_)
@@ -395,6 +396,7 @@ void Application::HandleMessage()
 
 void Application::ProcessMessages()
 {
+    queuedBeforePause_ = -1;
     SDL_Event event;
     bool busy = script_ != nullptr;
     while (!terminated_ && SDL_PollEvent(&event) != 0)
@@ -423,6 +425,11 @@ bool Application::FrameOutdated() const
 
 void Application::Delay(int milliseconds)
 {
+    if (queuedBeforePause_ < 0)
+    {
+        SDL_PumpEvents();
+        queuedBeforePause_ = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
     auto wait = static_cast<std::uint64_t>(std::max(0, milliseconds) * speedFactor_);
     std::uint64_t end = Now() + wait;
     // Nothing of ours runs during the wait, so the frame cannot change: compose it once, then
@@ -435,6 +442,60 @@ void Application::Delay(int milliseconds)
         SDL_PumpEvents();
         ShowFrame();
     }
+    DropInputOfPause();
+}
+
+void Application::DropInputOfPause()
+{
+    SDL_PumpEvents();
+    const int count = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    if (count <= std::max(queuedBeforePause_, 0))
+    {
+        return;
+    }
+    std::vector<SDL_Event> queued(static_cast<std::size_t>(count));
+    const int taken = SDL_PeepEvents(queued.data(), count, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    std::vector<SDL_Event> kept;
+    // A button pressed before the pause still gets its release, or the control that took the
+    // press would think it held for good.
+    Uint32 held = buttonsHeld_;
+    for (int i = 0; i < taken; ++i)
+    {
+        const SDL_Event& e = queued[static_cast<std::size_t>(i)];
+        const bool beforePause = i < queuedBeforePause_;
+        bool keep = true;
+        switch (e.type)
+        {
+            case SDL_MOUSEBUTTONDOWN:
+                keep = beforePause;
+                held |= keep ? SDL_BUTTON(e.button.button) : 0;
+                break;
+            case SDL_MOUSEBUTTONUP:
+                keep = beforePause || (held & SDL_BUTTON(e.button.button)) != 0;
+                held &= ~SDL_BUTTON(e.button.button);
+                break;
+            case SDL_KEYDOWN:
+                keep = beforePause || (e.key.keysym.sym == SDLK_F4 && (e.key.keysym.mod & KMOD_ALT) != 0);
+                break;
+            case SDL_KEYUP:
+            case SDL_TEXTINPUT:
+            case SDL_TEXTEDITING:
+            case SDL_MOUSEWHEEL:
+                keep = beforePause;
+                break;
+            default:
+                break;
+        }
+        if (keep)
+        {
+            kept.push_back(e);
+        }
+    }
+    if (!kept.empty())
+    {
+        SDL_PeepEvents(kept.data(), static_cast<int>(kept.size()), SDL_ADDEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    queuedBeforePause_ = static_cast<int>(kept.size());
 }
 
 void Application::PresentIfDue()

@@ -68,8 +68,11 @@ public:
     /// Waits for the next input event or timer and handles it.
     void HandleMessage();
 
-    /// Waits the given time (scaled by the speed factor) while presenting frames; input stays
-    /// queued and no timer runs.
+    /// Waits the given time (scaled by the speed factor) while presenting frames; no timer runs.
+    /// Clicks and keys the player makes while the game pauses are dropped when the wait ends, so
+    /// none of them acts on what comes after the pause (the next turn's status box, say); the
+    /// window's close and Alt+F4 stay queued. Back-to-back waits count as one pause until the
+    /// loop next takes input.
     void Delay(int milliseconds);
 
     /// Multiplies every Delay; 1 by default, 0 makes delays return at once.
@@ -142,6 +145,7 @@ private:
     void DispatchMouseMotion(const SDL_MouseMotionEvent& e);
     void DispatchKey(const SDL_KeyboardEvent& e);
     bool RunDueTimers();
+    void DropInputOfPause();
     bool HintWaiting() const;
     bool FrameOutdated() const;
     int MillisecondsToNextTimer() const;
@@ -174,6 +178,8 @@ private:
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;
     double speedFactor_ = 1.0;
+    // How many queued events came before the pause under way; -1 while the game is not pausing.
+    int queuedBeforePause_ = -1;
     bool terminated_ = false;
     int exitStatus_ = 0;
     bool ownsTtf_ = false;

@@ -141,6 +141,8 @@ Form* Application::FormAt(Point p) const
 
 void Application::Dispatch(const SDL_Event& event)
 {
+    // Input taken ends any pause: what the handler's own waits then see arrived after it.
+    queuedBeforePause_ = -1;
     switch (event.type)
     {
         case SDL_QUIT:

@@ -182,6 +182,71 @@ TEST_F(FormTest, TimersFireOnTheWindowThreadAndNotDuringDelay)
     EXPECT_LT(app->Now() - before, 1000u);
 }
 
+TEST_F(FormTest, ClicksAndKeysMadeWhileTheGamePausesAreDropped)
+{
+    Form form;
+    form.Show();
+    int downs = 0;
+    int ups = 0;
+    std::vector<SDL_Keycode> keys;
+    form.onMouseDown = [&](MouseButton, ShiftState, int, int) { ++downs; };
+    form.onMouseUp = [&](MouseButton, ShiftState, int, int) { ++ups; };
+    form.onKeyDown = [&](SDL_Keycode& key, ShiftState) { keys.push_back(key); };
+    int forced = 0;
+    app->onForcedQuit = [&] { ++forced; };
+    app->SetSpeedFactor(0.0);
+
+    // Input made before the pause waits its turn and is handled after it.
+    QueueClick(100, 100);
+    QueueKey(SDLK_a);
+    app->Delay(200);
+    app->ProcessMessages();
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    EXPECT_EQ(keys, (std::vector<SDL_Keycode>{SDLK_a}));
+
+    // Input made during a pause of several waits (an enemy phase) is gone when it ends; Alt+F4
+    // and the window's close stay.
+    app->Delay(300);
+    QueueClick(100, 100);
+    QueueKey(SDLK_RETURN);
+    QueueText("x");
+    QueueKey(SDLK_F4, KMOD_LALT);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    app->Delay(300);
+    app->ProcessMessages();
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    EXPECT_EQ(keys, (std::vector<SDL_Keycode>{SDLK_a}));
+    EXPECT_EQ(forced, 2);
+
+    // A button pressed before the pause still gets its release made during it.
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_LEFT;
+    press.button.state = SDL_PRESSED;
+    press.button.x = 100;
+    press.button.y = 100;
+    SDL_PushEvent(&press);
+    app->ProcessMessages();
+    EXPECT_EQ(downs, 2);
+    app->Delay(100);
+    SDL_Event release = press;
+    release.type = SDL_MOUSEBUTTONUP;
+    release.button.state = SDL_RELEASED;
+    SDL_PushEvent(&release);
+    app->Delay(100);
+    app->ProcessMessages();
+    EXPECT_EQ(ups, 2);
+
+    // Once the game takes input again, new input counts again.
+    QueueKey(SDLK_b);
+    app->ProcessMessages();
+    EXPECT_EQ(keys, (std::vector<SDL_Keycode>{SDLK_a, SDLK_b}));
+}
+
 TEST_F(FormTest, EditBoxTakesTypedTextAndEnter)
 {
     Form form;
