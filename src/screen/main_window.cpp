@@ -249,7 +249,8 @@ void TForm1::BuildHelpPages()
     const std::array<std::vector<Line>, 4> texts{{
         {Line{"", " QUICK HELP ", true}, Line{"", " MOVE UNIT: ", true}, Line{" LEFTCLICK ", "to select unit"},
          Line{" RIGHTCLICK ", "to select destination"}, Line{"", " FIRE: ", true},
-         Line{" RIGHTCLICK ", "to select target and fire"}, Line{"", " GROUP MOVE: ", true},
+         Line{" RIGHTCLICK ", "to select target and fire"}, Line{" ESC ", "to hold fire"},
+         Line{"", " GROUP MOVE: ", true},
          Line{" DRAG (LEFTCLICK)", "to select area (rectangle)"},
          Line{"", "( All units in area are ready for move )"}, Line{" RIGHTCLICK ", "to select destination"}},
         {Line{"", " SHIP/PLANE ATTRIBUTES: ", true}, Line{" FIRE ", "is number of fire points per turn"},
@@ -561,13 +562,21 @@ int TForm1::WaitForFireTarget(int shooter)
     platform::Application& app = platform::Application::Instance();
     GameState& s = game_.state;
     // The wait goes on while the shooter still has something it may hit; a contact out of its
-    // guns' reach would otherwise hold the player forever.
+    // guns' reach would otherwise hold the player forever. The player may click either half of a
+    // two-cell ship, so a ship is in reach when either half is.
+    auto clickable = [&](int cell) {
+        return s.Unit(cell).Visible != 0 && s.Unit(cell).X != 0 && CanTarget(game_, shooter, cell);
+    };
     auto targetLeft = [&] {
         for (int i = 0; i < s.ContactCount; ++i)
         {
             const int c = s.ContactList[static_cast<std::size_t>(i)];
-            if (IsUnitCode(c) && s.Unit(c).Visible != 0 && s.Unit(MainUnitOf(c)).Active != 0 &&
-                CanTarget(game_, shooter, c))
+            if (!IsUnitCode(c) || s.Unit(MainUnitOf(c)).Active == 0)
+            {
+                continue;
+            }
+            const int ship = MainUnitOf(c);
+            if (clickable(ship) || (HasSecondUnit(s.Unit(ship).Class) && clickable(SecondCell(ship))))
             {
                 return true;
             }
@@ -575,10 +584,21 @@ int TForm1::WaitForFireTarget(int shooter)
         return false;
     };
     holdFire_ = false;
+    bool labelShown = false;
     while (s.FireMode == FireModeTarget && !holdFire_ && !app.Terminated() && s.Unit(shooter).Fire > 0 &&
            targetLeft())
     {
+        if (!labelShown)
+        {
+            // Other commands wait meanwhile: the player is told what the game waits for.
+            ShowPhaseLabel(FireWaitText, PhaseColour::Yellow, PhaseColour::Red);
+            labelShown = true;
+        }
         app.ProcessMessages();
+    }
+    if (labelShown && lbENDTURNPORUKA.caption == FireWaitText)
+    {
+        HidePhaseLabel();
     }
     holdFire_ = false;
     return 0;

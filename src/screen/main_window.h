@@ -292,6 +292,9 @@ private:
     bool holdFire_ = false;
 };
 
+/// The phase label while the game waits for the player's fire target.
+inline constexpr std::string_view FireWaitText = "SELECT TARGET - ESC HOLDS FIRE";
+
 /// The text a plain message box shows for a message code until the message window exists.
 std::string MessageText(const GameState& state, int code);
 

@@ -128,6 +128,31 @@ protected:
         form->EKRMouseDown(platform::MouseButton::Right, 0, p.x, p.y);
     }
 
+    /// Queues a click on a field for the event loop, as the player's mouse, to be taken by a
+    /// wait that handles input (the fire-target wait).
+    void QueueClick(int x, int y, Uint8 button)
+    {
+        const platform::Point w = app->FramebufferToWindow(Centre(x, y));
+        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+        {
+            SDL_Event e{};
+            e.type = type;
+            e.button.button = button;
+            e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.button.x = w.x;
+            e.button.y = w.y;
+            SDL_PushEvent(&e);
+        }
+    }
+
+    void QueueKey(SDL_Keycode key)
+    {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = key;
+        SDL_PushEvent(&e);
+    }
+
     FixedSeedSource seeds{4242};
     Random random{seeds};
     SteadyClock clock;
