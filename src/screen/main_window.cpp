@@ -419,6 +419,8 @@ void TForm1::FormClose(platform::CloseAction& action)
 
 void TForm1::FormPaint(platform::Canvas& canvas)
 {
+    // A mission starts with its points long before the first award writes them.
+    LBpare.caption = "PP:" + std::to_string(game_.state.ProductionPoints);
     const int side = game_.state.ViewColumns * CellSize + 2;
     const bool layout1024 = platform::Display().layoutNumber == platform::Layout1024;
     const int groundLeft = layout1024 ? bounds.width - 264 : side;

@@ -1,5 +1,7 @@
 #include "screen/screen_fixture.h"
 
+#include <algorithm>
+
 namespace olvane
 {
 
@@ -134,6 +136,16 @@ TEST_F(PanelsTest, CommandPanelCaptionsHintsAndQuickHelp)
     {
         EXPECT_FALSE(page->visible);
     }
+}
+
+TEST_F(PanelsTest, TheProductionPointsShowFromTheFirstPaint)
+{
+    state().ProductionPoints = 2950;
+    app->Compose();
+    EXPECT_EQ(form->LBpare.caption, "PP:2950");
+    const auto& texts = form->DrawnTexts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "PP:2950"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "PP:0"), texts.end());
 }
 
 TEST_F(PanelsTest, PhaseLabelAndMessageTexts)
