@@ -140,8 +140,9 @@ void RecallGroupsToPort(GameState& state, int zone)
 void CheckPortCapture(Game& game, int unit, int side)
 {
     GameState& state = game.state;
+    // A second cell is never active itself; whether the ship is afloat is its main unit's state.
     const UnitRec& u = state.Unit(unit);
-    if (u.Active == 0 || !TakesPorts(u.Class))
+    if (state.Unit(MainUnitOf(unit)).Active == 0 || !TakesPorts(u.Class))
     {
         return;
     }

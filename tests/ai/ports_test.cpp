@@ -111,6 +111,26 @@ TEST(Ports, TransportersSubmarinesAndAircraftTakeNoPort)
     EXPECT_EQ(s.MissionScore, 8);
 }
 
+TEST(Ports, ATwoCellShipTakesAPortWithItsStern)
+{
+    TestGame game;
+    GameState& s = game.state();
+    KeepPlayerPhaseOpen(game);
+    AddPort(s, 11, 10, SideEnemy, PortKindOrdinary);
+    AddPort(s, 31, 30, SidePlayer, PortKindOrdinary);
+    PlaceUnit(game, P1, 53, 10, 10, 9, 10);
+    MoveTo(game, P1, 12, 10);
+    ASSERT_EQ(s.Unit(SecondCell(P1)).X, 11);
+    EXPECT_EQ(s.Port(1).Owner, SidePlayer);
+    EXPECT_EQ(s.ProductionPoints, 15);
+
+    // The computer's cruisers take ports the same way.
+    PlaceUnit(game, E1, 53, 30, 30, 29, 30);
+    MoveTo(game, E1, 32, 30);
+    ASSERT_EQ(s.Unit(SecondCell(E1)).X, 31);
+    EXPECT_EQ(s.Port(2).Owner, SideEnemy);
+}
+
 TEST(Ports, RetakingAHomePortCallsItsComputerGroupBack)
 {
     TestGame game;

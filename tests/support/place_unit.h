@@ -10,7 +10,8 @@ namespace olvane::test
 
 /// Puts a unit of a class on the map with its class values and picture, as unit creation leaves
 /// it: the player's visible, the computer's hidden, the covered code kept in Under, the side's
-/// ship count covering the slot. A two-cell ship gets its second cell at (x2, y2).
+/// ship count covering the slot. A two-cell ship gets its second cell at (x2, y2), inactive like
+/// every second cell the game creates: whether the ship is afloat is its main unit's state.
 inline UnitRec& PlaceUnit(Game& game, int id, int cls, int x, int y, int x2 = 0, int y2 = 0)
 {
     GameState& s = game.state;
@@ -44,7 +45,6 @@ inline UnitRec& PlaceUnit(Game& game, int id, int cls, int x, int y, int x2 = 0,
         second.Id = static_cast<std::uint16_t>(SecondCell(id));
         second.Class = u.Class;
         second.Picture = static_cast<std::uint16_t>(u.Picture + 1);
-        second.Active = 1;
         second.Visible = u.Visible;
         second.X = static_cast<std::uint8_t>(x2);
         second.Y = static_cast<std::uint8_t>(y2);
