@@ -407,9 +407,7 @@ void TurnTurret(Game& game, int gun, int targetX, int targetY)
 bool PlayerFireAt(Game& game, int shooter, int target)
 {
     GameState& state = game.state;
-    const bool enemy = target > EnemyBaseId && target <= LastUnitId;
-    const bool special = target > PlayerBaseId + 90 && target < PlayerBaseId + 100;
-    if (!(enemy || special) || state.FireMode != FireModeTarget)
+    if (!IsUnitCode(target) || !IsEnemy(target) || state.FireMode != FireModeTarget)
     {
         return false;
     }

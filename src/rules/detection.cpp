@@ -210,7 +210,7 @@ void RadarScan(Game& game, int unit, bool on)
             const int c = state.MapGrid(x, y);
             if (computer)
             {
-                if (c > PlayerBaseId && c < EnemyBaseId)
+                if (IsUnitCode(c) && !IsEnemy(c))
                 {
                     AddContact(game, c, SidePlayer, unit);
                 }
@@ -221,7 +221,7 @@ void RadarScan(Game& game, int unit, bool on)
             }
             else
             {
-                if ((c > EnemyBaseId && c <= LastUnitId) || (c > PlayerBaseId + 90 && c < PlayerBaseId + 100))
+                if (IsUnitCode(c) && IsEnemy(c))
                 {
                     AddContact(game, c, SideEnemy, unit);
                 }

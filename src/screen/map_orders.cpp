@@ -167,7 +167,7 @@ void TForm1::EKRMouseDown(MouseButton button, platform::ShiftState, int px, int 
         CompleteSelection();
         return;
     }
-    const bool target = IsUnitCode(code) && (IsEnemy(code) || (code >= PlayerBaseId + 91 && code <= PlayerBaseId + 99));
+    const bool target = IsUnitCode(code) && IsEnemy(code);
     if (target && s.Unit(code).Visible != 0 && s.FireMode == FireModeTarget && CanTarget(game_, selected, code))
     {
         PlayerFireAt(game_, selected, code);

@@ -267,6 +267,10 @@ TEST(Combat, ThePlayerFiresOnlyAtVisibleEnemiesInReachWhileATargetIsAwaited)
     enemy.Visible = 0;
     EXPECT_FALSE(PlayerFireAt(*game, P1, E1));
     EXPECT_FALSE(PlayerFireAt(*game, P1, P1));
+    // A ship bought into one of the high slots is still the player's own.
+    PlaceUnit(game, PlayerBaseId + 95, 43, 9, 10);
+    EXPECT_FALSE(PlayerFireAt(*game, P1, PlayerBaseId + 95));
+    EXPECT_EQ(s.Unit(PlayerBaseId + 95).Armor, 5);
     enemy.Visible = 1;
     EXPECT_TRUE(PlayerFireAt(*game, P1, E1));
     EXPECT_EQ(enemy.Armor, 4);

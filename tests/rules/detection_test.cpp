@@ -1,4 +1,5 @@
 #include "rules/detection.h"
+#include "rules/movement.h"
 #include "rules_fixture.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,28 @@ TEST(Detection, ASubmarineSeesNoShoreInstallationThoughItTintsItsCell)
     RadarScan(*game, P1, true);
     EXPECT_EQ(s.ContactCount, 0);
     EXPECT_EQ(Coverage(s, 11, 10), 1);
+}
+
+TEST(Detection, ThePlayersHighSlotsAreHisOwnNeverContacts)
+{
+    // Large purchases fill the player's slots up to 100: those ships are his, whatever their slot.
+    TestGame game;
+    GameState& s = game.state();
+    test::KeepPlayerPhaseOpen(game);
+    PlaceUnit(game, P1, 43, 10, 10);
+    PlaceUnit(game, PlayerBaseId + 95, 43, 11, 10);
+    PlaceUnit(game, PlayerBaseId + 96, 53, 10, 11, 9, 11);
+    s.Unit(P1).DestX = 10;
+    s.Unit(P1).DestY = 10;
+    MoveUnit(*game, P1);
+    EXPECT_EQ(s.ContactCount, 0);
+    EXPECT_TRUE(s.LBinfo.empty());
+    EXPECT_EQ(s.Unit(PlayerBaseId + 95).Armor, game->classes.Class(43).Armor);
+
+    // And the computer sees them as the player's.
+    PlaceUnit(game, E1, 43, 12, 10);
+    RadarScan(*game, E1, true);
+    EXPECT_NE(std::find(s.ContactList.begin(), s.ContactList.end(), PlayerBaseId + 95), s.ContactList.end());
 }
 
 TEST(Detection, ATwoCellShipIsListedOnceAndRevealedOnce)
