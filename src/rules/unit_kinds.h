@@ -34,11 +34,6 @@ constexpr bool IsAuxiliary(int c)
     return c >= 90 && c <= 99;
 }
 
-/// Port artillery and radar stations.
-constexpr bool IsInstallation(int c)
-{
-    return c >= 100 && c <= 109;
-}
 
 /// Port artillery: the installations with a gun turret.
 constexpr bool IsPortGun(int c)

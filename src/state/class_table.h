@@ -91,6 +91,12 @@ std::pair<int, int> ClassRangeOfCategory(int category);
 /// The index of a shore installation among the eight kinds; 0 for any other class.
 int InstallationIndex(int c);
 
+/// Port artillery and radar stations: shore installations belong to no group and never move.
+constexpr bool IsInstallation(int c)
+{
+    return c >= 100 && c <= 109;
+}
+
 /// Cruisers, battleships and carriers own a second cell.
 constexpr bool HasSecondUnit(int c)
 {

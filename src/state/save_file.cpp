@@ -263,7 +263,9 @@ std::optional<SaveImage> ParseSaveFile(std::span<const std::uint8_t> bytes)
         (i < SaveFixedRecords ? image.fixed : image.units).push_back(rec);
     }
     const std::size_t markerStart = 1 + 1 + DestroyedRecords + 1 + 16 + PortRecords;
-    for (std::size_t i = 1; i < MapObjectCount; ++i)
+    // Every entry that is restored is checked, the count entry 0 among them: its X and Y are
+    // laid into the map like any marker's.
+    for (std::size_t i = 0; i < MapObjectCount; ++i)
     {
         const UnitRec& marker = image.fixed[markerStart + i];
         if (marker.X * marker.Y != 0 && !OnGrid(marker.X, marker.Y))
@@ -315,8 +317,8 @@ void RestoreHeader(GameState& state, const UnitRec& rec)
 }
 
 /// The map as a new game starts it: empty grids over the default area with the sector lines,
-/// then the scenario's map file.
-void RebuildMap(Game& game)
+/// then the scenario's map file. False when the map file cannot be read.
+bool RebuildMap(Game& game)
 {
     GameState& state = game.state;
     state.MapGrid.Fill(0);
@@ -325,7 +327,7 @@ void RebuildMap(Game& game)
     state.MapWidth = 96;
     state.MapHeight = 96;
     ClearMaps(state);
-    LoadMapFile(game, state.MapNumber);
+    return LoadMapFile(game, state.MapNumber);
 }
 
 void RestoreFixedRecords(GameState& state, const std::vector<UnitRec>& fixed)
@@ -456,6 +458,38 @@ void RestoreUnits(GameState& state, const std::vector<UnitRec>& units)
         stern.Under = stored.Under;
         stern.Picture = stored.Picture;
         stern.LinkedUnit = stored.LinkedUnit;
+    }
+}
+
+/// The save keeps no group table: each computer ship carries its group and its group's zone,
+/// and the groups are gathered again from the ships still afloat, in slot order.
+void RecountGroups(GameState& state)
+{
+    for (int g = 1; g <= GroupCount; ++g)
+    {
+        state.AIGroup(g) = AIGroupRec{};
+        state.AIGroup(g).Number = static_cast<std::uint8_t>(g);
+    }
+    for (int slot = 1; slot <= std::min<int>(state.EnemyShipCount, MaxSideSlots); ++slot)
+    {
+        const int id = EnemyBaseId + slot;
+        const UnitRec& u = state.Unit(id);
+        if (u.Active == 0 || IsInstallation(u.Class) || u.AIGroup < 1 || u.AIGroup > GroupCount)
+        {
+            continue;
+        }
+        AIGroupRec& group = state.AIGroup(u.AIGroup);
+        if (group.MemberCount == 0 && u.AIWork1 >= 1 && u.AIWork1 <= ZoneCount)
+        {
+            group.Zone = u.AIWork1;
+            group.PreviousZone = u.AIWork1;
+        }
+        const auto free = std::find(group.Members.begin(), group.Members.end(), 0);
+        if (free != group.Members.end())
+        {
+            *free = static_cast<std::uint16_t>(id);
+        }
+        ++group.MemberCount;
     }
 }
 
@@ -620,9 +654,15 @@ bool LoadGame(Game& game, const std::filesystem::path& path)
     {
         return false;
     }
-    RebuildMap(*scratch);
+    // Without its map the saved positions mean nothing: the save is as good as damaged.
+    if (!RebuildMap(*scratch))
+    {
+        game.presenter.ShowError(SaveDamagedError);
+        return false;
+    }
     RestoreFixedRecords(state, image->fixed);
     RestoreUnits(state, image->units);
+    RecountGroups(state);
     game.state = std::move(scratch->state);
     return true;
 }

@@ -106,6 +106,7 @@ void BuildRunningGame(TestGame& game)
     state.PlayerShipCount = 4;
     PutUnit(state, 60201, 13, 25, 3, "I-58");
     state.Unit(60201).AIGroup = 1;
+    state.Unit(60201).AIWork1 = 2;
     state.Unit(60201).HitMark = 100;
     state.EnemyShipCount = 1;
 
@@ -228,6 +229,7 @@ TEST(SaveFile, RoundTripReproducesTheGame)
     TestGame loaded;
     std::filesystem::copy(game.files.BaseDir(), loaded.files.BaseDir(),
                           std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    loaded.state().AIGroup(3).MemberCount = 2; // left over from the game that ran before
     ASSERT_TRUE(LoadGame(*loaded, path));
     EXPECT_TRUE(loaded.presenter.errors.empty());
     const GameState& state = loaded.state();
@@ -249,6 +251,12 @@ TEST(SaveFile, RoundTripReproducesTheGame)
     EXPECT_EQ(state.TechBonus(SideEnemy, 12), game.state().TechBonus(SideEnemy, 12));
     EXPECT_EQ(state.Unit(60201), game.state().Unit(60201));
     EXPECT_EQ(state.SideStats(SidePlayer)[8], 3);
+
+    // The computer's groups are gathered again from its ships: the file keeps no group table.
+    EXPECT_EQ(state.AIGroup(1).MemberCount, 1);
+    EXPECT_EQ(state.AIGroup(1).Members[0], 60201);
+    EXPECT_EQ(state.AIGroup(1).Zone, 2);
+    EXPECT_EQ(state.AIGroup(3).MemberCount, 0);
 
     // Saving the loaded game gives the same file, byte for byte.
     const std::filesystem::path again = loaded.files.SaveDir() / "again.sav";
@@ -282,11 +290,16 @@ TEST(SaveFile, DamagedFilesLeaveTheRunningGameAlone)
         EXPECT_EQ(game.presenter.errors, std::vector<std::string>{std::string(SaveDamagedError)}) << what;
         EXPECT_TRUE(game.state() == *before) << what;
     };
-    const auto setByte = [&](std::size_t record, std::size_t offset, std::uint8_t value) {
-        std::vector<std::uint8_t> bytes = good;
+    const auto setByte = [&](std::size_t record, std::size_t offset, std::uint8_t value,
+                             std::vector<std::uint8_t> bytes = {}) {
+        if (bytes.empty())
+        {
+            bytes = good;
+        }
         bytes[record * Record + offset] = value;
         return bytes;
     };
+    const std::size_t markers = 1 + 1 + 17 + 1 + 16 + 13;
 
     tryLoad(std::vector<std::uint8_t>(good.begin(), good.end() - 10), "a cut record at the end");
     tryLoad(std::vector<std::uint8_t>(good.begin(), good.begin() + 50 * Record), "too short to hold the game");
@@ -298,7 +311,8 @@ TEST(SaveFile, DamagedFilesLeaveTheRunningGameAlone)
     tryLoad(setByte(91, 40, 200), "a class outside the table");
     tryLoad(setByte(92, 0, 0x11), "a stern that belongs to another unit");
     tryLoad(setByte(0, 55, 150), "more player ships than slots");
-    tryLoad(setByte(1 + 1 + 17 + 1 + 16 + 13 + 1, 2, 120), "a marker outside the map");
+    tryLoad(setByte(markers + 1, 2, 120), "a marker outside the map");
+    tryLoad(setByte(markers, 3, 101, setByte(markers, 2, 1)), "the count entry laid outside the map");
 
     // A file that is not there at all is a different message.
     game.presenter.errors.clear();
@@ -307,7 +321,7 @@ TEST(SaveFile, DamagedFilesLeaveTheRunningGameAlone)
     EXPECT_TRUE(game.state() == *before);
 }
 
-TEST(SaveFile, MissingScenarioLeavesTheRunningGameAlone)
+TEST(SaveFile, MissingScenarioOrMapLeavesTheRunningGameAlone)
 {
     TestGame game;
     BuildRunningGame(game);
@@ -315,9 +329,18 @@ TEST(SaveFile, MissingScenarioLeavesTheRunningGameAlone)
     const auto before = std::make_unique<GameState>(game.state());
     std::vector<std::uint8_t> bytes = good;
     bytes[23] = 9; // scenario slot 9 is not in the file
-    const auto path = game.dir.Write("far.sav", std::string(bytes.begin(), bytes.end()));
+    auto path = game.dir.Write("far.sav", std::string(bytes.begin(), bytes.end()));
     EXPECT_FALSE(LoadGame(*game, path));
     EXPECT_FALSE(game.presenter.errors.empty());
+    EXPECT_TRUE(game.state() == *before);
+
+    // A map the game folder lacks makes the save useless: refused as damaged.
+    game.presenter.errors.clear();
+    bytes = good;
+    bytes[52] = 99;
+    path = game.dir.Write("nomap.sav", std::string(bytes.begin(), bytes.end()));
+    EXPECT_FALSE(LoadGame(*game, path));
+    EXPECT_EQ(game.presenter.errors.back(), SaveDamagedError);
     EXPECT_TRUE(game.state() == *before);
 }
 
