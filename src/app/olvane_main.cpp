@@ -10,8 +10,13 @@
 #include "platform/sound.h"
 #include "screen/game_entry.h"
 #include "state/data_files.h"
+#include "state/scenario.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
+#include <set>
 #include <cstdlib>
 #include <cstdio>
 #include <filesystem>
@@ -49,6 +54,10 @@ struct ProgramDefaults
     std::filesystem::path baseDir;
 };
 
+// Pauses stretched beyond a hundredfold are no use to anyone; slots beyond a thousand hold nothing.
+constexpr double MaxSpeedFactor = 100.0;
+constexpr std::int64_t MaxScenarioSlot = 1000;
+
 struct Arguments
 {
     platform::ApplicationOptions app;
@@ -84,18 +93,63 @@ std::optional<platform::Size> ParseSize(std::string_view text)
     return s;
 }
 
+/// A whole decimal number within [low, high]: no sign beyond a leading minus, no hex, no blanks.
+std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t low, std::int64_t high)
+{
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+    {
+        return std::nullopt;
+    }
+    return value;
+}
+
+/// A factor written as plain decimals ("0", "1.5", ".5"): no exponent, infinity or NaN, which
+/// would turn a pause into forever.
+std::optional<double> ParseFactor(std::string_view text, double high)
+{
+    const bool plain = !text.empty() && text.find_first_not_of("0123456789.") == std::string_view::npos &&
+                       std::count(text.begin(), text.end(), '.') <= 1 && text != ".";
+    if (!plain)
+    {
+        return std::nullopt;
+    }
+    const double value = std::strtod(std::string(text).c_str(), nullptr);
+    if (!std::isfinite(value) || value > high)
+    {
+        return std::nullopt;
+    }
+    return value;
+}
+
 Arguments ParseArguments(int argc, char** argv)
 {
     Arguments a;
+    std::set<std::string_view> seen;
     for (int i = 1; i < argc; ++i)
     {
         std::string_view arg = argv[i];
+        if (!seen.insert(arg).second)
+        {
+            throw UsageError(std::string(arg) + " is given twice");
+        }
         auto value = [&]() -> std::string_view {
             if (i + 1 >= argc)
             {
                 throw UsageError(std::string(arg) + " needs a value");
             }
             return argv[++i];
+        };
+        auto whole = [&](std::int64_t low, std::int64_t high) {
+            const std::string_view text = value();
+            const auto number = ParseWhole(text, low, high);
+            if (!number)
+            {
+                throw UsageError(std::string(arg) + " takes a whole number from " + std::to_string(low) + " to " +
+                                 std::to_string(high) + ", not " + std::string(text));
+            }
+            return *number;
         };
         if (arg == "--windowed")
         {
@@ -115,36 +169,26 @@ Arguments ParseArguments(int argc, char** argv)
         }
         else if (arg == "--speed")
         {
-            std::string text(value());
-            char* end = nullptr;
-            a.speed = std::strtod(text.c_str(), &end);
-            if (end == text.c_str() || *end != '\0' || a.speed < 0.0)
+            const std::string_view text = value();
+            const auto factor = ParseFactor(text, MaxSpeedFactor);
+            if (!factor)
             {
-                throw UsageError("--speed needs a factor of 0 or more, not " + text);
+                throw UsageError("--speed takes a factor from 0 to " + std::to_string(static_cast<int>(MaxSpeedFactor)) +
+                                 " (such as 0, 0.5 or 2), not " + std::string(text));
             }
+            a.speed = *factor;
         }
-        else if (arg == "--start" || arg == "--rank" || arg == "--seed")
+        else if (arg == "--start")
         {
-            std::string text(value());
-            char* end = nullptr;
-            const unsigned long number = std::strtoul(text.c_str(), &end, 10);
-            if (end == text.c_str() || *end != '\0' || (arg == "--rank" && (number < 1 || number > 3)) ||
-                (arg == "--start" && (number < 1 || number > 1000)))
-            {
-                throw UsageError(std::string(arg) + " does not take " + text);
-            }
-            if (arg == "--start")
-            {
-                a.startSlot = static_cast<int>(number);
-            }
-            else if (arg == "--rank")
-            {
-                a.rank = static_cast<int>(number);
-            }
-            else
-            {
-                a.seed = static_cast<std::uint32_t>(number);
-            }
+            a.startSlot = static_cast<int>(whole(1, MaxScenarioSlot));
+        }
+        else if (arg == "--rank")
+        {
+            a.rank = static_cast<int>(whole(1, 3));
+        }
+        else if (arg == "--seed")
+        {
+            a.seed = static_cast<std::uint32_t>(whole(0, std::numeric_limits<std::uint32_t>::max()));
         }
         else if (arg == "--desktop")
         {
@@ -161,6 +205,44 @@ Arguments ParseArguments(int argc, char** argv)
         }
     }
     return a;
+}
+
+/// What keeps the named files from being used, or nothing when they can be: the game folder
+/// must hold a scenario database, the script must be a readable file.
+std::optional<std::string> CheckPaths(const Arguments& args, const std::filesystem::path& base, const DataFiles& files,
+                                      int edition)
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(base, error))
+    {
+        return "the game folder " + base.string() + " does not exist";
+    }
+    if (!files.Find(ScenarioFileOf(edition)))
+    {
+        return "the game folder " + base.string() + " holds no game (no " + ScenarioFileOf(edition) + ")";
+    }
+    if (args.script && !std::filesystem::is_regular_file(*args.script, error))
+    {
+        return "the script " + args.script->string() + " is not a file";
+    }
+    return std::nullopt;
+}
+
+/// --start plays one death match or mission: a slot the database lacks, or the header of a
+/// campaign (which needs the menu's campaign chain), is refused before any window opens.
+std::optional<std::string> CheckStartSlot(const DataFiles& files, int edition, int slot)
+{
+    const std::vector<ScenarioRec> records = ReadScenarioDatabase(files, edition);
+    if (slot > static_cast<int>(records.size()))
+    {
+        return "there is no scenario in slot " + std::to_string(slot) + " (the game has " +
+               std::to_string(records.size()) + ")";
+    }
+    if (records[static_cast<std::size_t>(slot - 1)].Kind == ModeCampaign)
+    {
+        return "slot " + std::to_string(slot) + " is a campaign; --start plays a death match or a mission";
+    }
+    return std::nullopt;
 }
 
 /// The generated game folder of the build this program belongs to (build/game next to
@@ -248,6 +330,16 @@ int Run(int argc, char** argv)
     defaults.baseDir = args.base.value_or(DefaultBaseDir());
     args.app.edition = defaults.edition;
     DataFiles files(defaults.baseDir, DataFiles::DefaultUserDir());
+    std::optional<std::string> refused = CheckPaths(args, defaults.baseDir, files, defaults.edition);
+    if (!refused && args.startSlot)
+    {
+        refused = CheckStartSlot(files, defaults.edition, *args.startSlot);
+    }
+    if (refused)
+    {
+        std::cerr << "olvane: " << *refused << "\n";
+        return 2;
+    }
 
     std::unique_ptr<platform::ScriptRunner> script;
     if (args.script)

@@ -10,6 +10,8 @@
 #include "state/map_file.h"
 #include "state/save_file.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -38,16 +40,18 @@ commands:
         load map file N of the game folder DIR (after clearing the maps; A and B are the
         mission types of the player's and the computer's side, 0,0 by default) and print the
         game state as JSON
-  load FILE --base DIR
-        load the saved game FILE over the game folder DIR and print the game state as JSON
+  load FILE --base DIR [--save OUT]
+        load the saved game FILE over the game folder DIR and print the game state as JSON;
+        --save writes the loaded game again as OUT
   start --slot N --mode M --rank R --base DIR [--seed S] [--save FILE]
         start scenario slot N in game mode M (1 death match, 2 mission, 3 campaign) at rank R
         (1 cadet, 2 captain, 3 admiral) as the briefing does and print the game state as
         JSON; --save also writes it as a saved game
-  simulate --slot N --turns T --base DIR [--seed S] [--mode M] [--rank R] [--json]
+  simulate --slot N --turns T --base DIR [--seed S] [--mode M] [--rank R] [--json] [--save OUT]
         start the mission and play up to T whole turns headless, the player's side played by
         the autoplayer; print the turns played, the result, both sides' losses and the median
-        time per turn (--json: as JSON with the final game state)
+        time per turn (--json: as JSON with the final game state); --save writes the game as it
+        stands after the turns as a saved game
 
   validate --base DIR
         check a game folder: every scenario, map, forces list, name list, rank file and text;
@@ -85,32 +89,44 @@ struct Arguments
     std::map<std::string, std::string> options;
 };
 
+// Every option the commands know; each command then allows its own few.
+constexpr std::array<std::string_view, 8> ValueOptions = {"base", "seed", "slot", "mode",
+                                                          "rank", "turns", "save", "goal-types"};
+constexpr std::array<std::string_view, 2> FlagOptions = {"help", "json"};
+
 Arguments ParseArguments(int argc, char** argv)
 {
     Arguments args;
     for (int i = 1; i < argc; ++i)
     {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h")
-        {
-            args.options["help"] = "";
-        }
-        else if (arg == "--json")
-        {
-            args.options["json"] = "";
-        }
-        else if (arg.rfind("--", 0) == 0)
-        {
-            if (i + 1 >= argc)
-            {
-                throw UsageError("option " + arg + " needs a value");
-            }
-            args.options[arg.substr(2)] = argv[++i];
-        }
-        else
+        if (arg.rfind("-", 0) != 0 || arg == "-")
         {
             args.positional.push_back(arg);
+            continue;
         }
+        const std::string name = arg == "-h" ? "help" : arg.rfind("--", 0) == 0 ? arg.substr(2) : "";
+        const bool flag = std::find(FlagOptions.begin(), FlagOptions.end(), name) != FlagOptions.end();
+        const bool valued = std::find(ValueOptions.begin(), ValueOptions.end(), name) != ValueOptions.end();
+        if (!flag && !valued)
+        {
+            throw UsageError("unknown option " + arg);
+        }
+        // The same option twice would leave the reader guessing which one counts.
+        if (args.options.contains(name))
+        {
+            throw UsageError("option --" + name + " is given twice");
+        }
+        if (flag)
+        {
+            args.options[name] = "";
+            continue;
+        }
+        if (i + 1 >= argc)
+        {
+            throw UsageError("option " + arg + " needs a value");
+        }
+        args.options[name] = argv[++i];
     }
     return args;
 }
@@ -227,11 +243,23 @@ int DumpMap(const Arguments& args)
     return session.Print();
 }
 
+/// --save OUT: the game as it now stands written as a saved game.
+void SaveIfAsked(const Arguments& args, Game& game)
+{
+    if (const auto save = args.options.find("save"); save != args.options.end())
+    {
+        SaveGame(game, save->second);
+    }
+}
+
 int Load(const Arguments& args)
 {
-    AllowOnly(args, {"base", "seed"}, 1);
+    AllowOnly(args, {"base", "seed", "save"}, 1);
     ToolSession session(args);
-    LoadGame(*session.game, args.positional[1]);
+    if (LoadGame(*session.game, args.positional[1]))
+    {
+        SaveIfAsked(args, *session.game);
+    }
     return session.Print();
 }
 
@@ -261,10 +289,9 @@ int Start(const Arguments& args)
     AllowOnly(args, {"base", "seed", "slot", "mode", "rank", "save"}, 0);
     const StartChoice choice = ParseStartChoice(args, -1, -1);
     ToolSession session(args);
-    const bool started = StartToolGame(*session.game, choice.slot, choice.mode, choice.rank);
-    if (const auto save = args.options.find("save"); started && save != args.options.end())
+    if (StartToolGame(*session.game, choice.slot, choice.mode, choice.rank))
     {
-        SaveGame(*session.game, save->second);
+        SaveIfAsked(args, *session.game);
     }
     return session.Print();
 }
@@ -274,7 +301,7 @@ int Simulate(const Arguments& args)
     std::map<std::string, std::string> options = args.options;
     const bool json = options.erase("json") != 0;
     Arguments rest{args.positional, options};
-    AllowOnly(rest, {"base", "seed", "slot", "mode", "rank", "turns"}, 0);
+    AllowOnly(rest, {"base", "seed", "slot", "mode", "rank", "turns", "save"}, 0);
     const StartChoice choice = ParseStartChoice(rest, ModeMission, RankCaptain);
     const auto turns = rest.options.find("turns");
     if (turns == rest.options.end())
@@ -288,6 +315,7 @@ int Simulate(const Arguments& args)
         return session.Print();
     }
     const SimulationReport report = SimulateToolGame(*session.game, session.presenter, turnCount);
+    SaveIfAsked(rest, *session.game);
     if (json)
     {
         std::cout << SimulationReportJson(report, StateToJson(session.game->state, session.files.BaseDir().string(),

@@ -18,18 +18,23 @@ struct ToolRun
     std::string err;
 };
 
-ToolRun RunTool(const test::TempDir& dir, const std::string& args)
+ToolRun RunProgram(std::string_view program, const test::TempDir& dir, const std::string& args)
 {
     const auto out = dir.Path() / "stdout.txt";
     const auto err = dir.Path() / "stderr.txt";
     const std::string command =
-        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>" + err.string();
+        std::string(program) + " " + args + " >" + out.string() + " 2>" + err.string() + " </dev/null";
     const int raw = std::system(command.c_str());
     ToolRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadWholeFile(out).value_or("");
     run.err = ReadWholeFile(err).value_or("");
     return run;
+}
+
+ToolRun RunTool(const test::TempDir& dir, const std::string& args)
+{
+    return RunProgram(OLVANE_TOOL_PATH, dir, args);
 }
 
 bool Contains(const std::string& text, std::string_view part)
@@ -100,6 +105,13 @@ TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
         EXPECT_TRUE(Contains(run.err, "olvane-tool: ")) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
+    const ToolRun frob = RunTool(dir, "--frob");
+    EXPECT_EQ(frob.status, 2);
+    EXPECT_TRUE(Contains(frob.err, "unknown option --frob")) << frob.err;
+    const ToolRun twice = RunTool(dir, "dump-map 3 --seed 1 --seed 2" + base);
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_TRUE(Contains(twice.err, "--seed is given twice")) << twice.err;
+
     const ToolRun validate = RunTool(dir, "validate" + base);
     EXPECT_EQ(validate.status, 1) << "an empty game folder is full of problems";
     EXPECT_TRUE(Contains(validate.out, "SCENARIO2.FLS"));
@@ -109,5 +121,49 @@ TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Contains(help.out, "dump-map N --base DIR"));
 }
+
+#ifdef OLVANE_GAME_PATH
+// The game refuses a bad command line before it opens a window, so these need no display.
+TEST(OlvaneProgram, BadCommandLinesAreRefusedBeforeAnyWindowOpens)
+{
+    test::TempDir dir;
+    const std::string game = (std::filesystem::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() /
+                              "game").string();
+    dir.Write("empty/readme.txt", "");
+    dir.Write("script-folder/readme.txt", "");
+    const std::string base = " --base " + game;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--seed -1" + base, "--seed takes a whole number from 0 to 4294967295"},
+        {"--seed 4294967296" + base, "--seed takes a whole number"},
+        {"--seed 0x10" + base, "--seed takes a whole number"},
+        {"--speed nan" + base, "--speed takes a factor"},
+        {"--speed inf" + base, "--speed takes a factor"},
+        {"--speed 1e400" + base, "--speed takes a factor"},
+        {"--speed 0x10" + base, "--speed takes a factor"},
+        {"--speed -1" + base, "--speed takes a factor"},
+        {"--rank 4" + base, "--rank takes a whole number from 1 to 3"},
+        {"--start 1 --start 2" + base, "--start is given twice"},
+        {"--frob" + base, "unknown argument --frob"},
+        {"--script " + (dir.Path() / "script-folder").string() + base, "is not a file"},
+        {"--script " + (dir.Path() / "none.script").string() + base, "is not a file"},
+        {"--base " + (dir.Path() / "missing").string(), "does not exist"},
+        {"--base " + (dir.Path() / "empty").string(), "holds no game"},
+        {"--start 999" + base, "there is no scenario in slot 999"},
+    };
+    for (const auto& [args, message] : cases)
+    {
+        const ToolRun run = RunProgram(OLVANE_GAME_PATH, dir, args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(Contains(run.err, message)) << args << ": " << run.err;
+    }
+    if (std::filesystem::exists(game + "/BAZE"))
+    {
+        // The data pack's campaigns sit behind its missions; their headers start no mission.
+        const ToolRun run = RunProgram(OLVANE_GAME_PATH, dir, "--start 123" + base);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(Contains(run.err, "slot 123 is a campaign")) << run.err;
+    }
+}
+#endif
 
 } // namespace olvane

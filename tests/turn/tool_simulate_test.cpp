@@ -102,4 +102,27 @@ TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
         << "--turns missing";
 }
 
+TEST(ToolStartAndSimulate, SimulatedGamesSaveAndLoadFromTheCommandLine)
+{
+    if (!fs::exists(GameFolder() / "BAZE"))
+    {
+        GTEST_SKIP() << "no generated game folder in this build";
+    }
+    test::TempDir dir;
+    const std::string base = " --base " + GameFolder().string();
+    const auto file = [&](const char* name) { return (dir.Path() / name).string(); };
+    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --turns 4 --seed 3 --save " + file("a.sav") + base).status, 0);
+    EXPECT_EQ(RunTool(dir, "load " + file("a.sav") + " --save " + file("b.sav") + base).status, 0);
+    EXPECT_EQ(RunTool(dir, "load " + file("b.sav") + " --save " + file("c.sav") + base).status, 0);
+    const auto a = ReadWholeFile(file("a.sav"));
+    const auto b = ReadWholeFile(file("b.sav"));
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->size(), b->size());
+    EXPECT_GT(a->size(), 91u * 64u) << "the units follow the fixed records";
+    EXPECT_EQ(ReadWholeFile(file("c.sav")), b) << "a loaded game saves as it was loaded";
+    // A failed load writes nothing.
+    EXPECT_EQ(RunTool(dir, "load " + file("none.sav") + " --save " + file("d.sav") + base).status, 1);
+    EXPECT_FALSE(fs::exists(file("d.sav")));
+}
+
 } // namespace olvane
