@@ -1,6 +1,7 @@
 // Forces file: any text must place each side within its 100 slots, and the shore defences
 // must never leave the computer's slots either.
 #include "state/forces.h"
+#include "fuzz_folder.h"
 #include "state/game.h"
 
 #include <cstddef>
@@ -18,14 +19,16 @@ namespace
 
 namespace fs = std::filesystem;
 
+/// The game folder of this process, removed when fuzzing ends.
 fs::path GameFolder()
 {
-    static const fs::path folder = [] {
-        const fs::path path = fs::temp_directory_path() / ("olvane-forces-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(path / "BAZE");
-        return path;
+    static const olvane::fuzz::FuzzFolder folder("forces-fuzz");
+    static const bool made = [] {
+        fs::create_directories(folder.Path() / "BAZE");
+        return true;
     }();
-    return folder;
+    static_cast<void>(made);
+    return folder.Path();
 }
 
 } // namespace

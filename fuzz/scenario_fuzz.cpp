@@ -1,5 +1,6 @@
 // Scenario database: any file must load or be refused without throwing, and a refused load
 // must leave the scenario untouched.
+#include "fuzz_folder.h"
 #include "state/game.h"
 #include "state/scenario.h"
 
@@ -17,14 +18,16 @@ namespace
 
 namespace fs = std::filesystem;
 
+/// The game folder of this process, removed when fuzzing ends.
 fs::path GameFolder()
 {
-    static const fs::path folder = [] {
-        const fs::path path = fs::temp_directory_path() / ("olvane-scenario-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(path / "BAZE" / "SCEN");
-        return path;
+    static const olvane::fuzz::FuzzFolder folder("scenario-fuzz");
+    static const bool made = [] {
+        fs::create_directories(folder.Path() / "BAZE" / "SCEN");
+        return true;
     }();
-    return folder;
+    static_cast<void>(made);
+    return folder.Path();
 }
 
 } // namespace
