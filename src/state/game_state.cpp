@@ -70,6 +70,8 @@ void ResetGame(GameState& state)
     state.ContactList.fill(0);
     state.KnownEnemyCount = 0;
     state.KnownEnemies.fill(0);
+    // A new game has not been started by the briefing yet.
+    state.Flow.Started = 0;
 }
 
 void ResetCampaign(GameState& state)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/flow_state.h"
 #include "state/range_error.h"
 #include "state/records.h"
 
@@ -90,6 +91,9 @@ public:
 
     /// The message list of the main window, newest line first.
     std::vector<std::string> LBinfo;
+
+    /// What the game's windows hand one another: quit, curtain, just loaded, started, ...
+    FlowState Flow;
 
     // Main-screen state that the rules read and write: the view onto the map in cells, the
     // current unit, whether a move or a fire target is awaited, the group selection mode, and
