@@ -541,19 +541,28 @@ bool LoadMapFile(Game& game, int mapNumber)
     return true;
 }
 
-std::string PortLabel(const GameState& state, int port)
+std::string PortName(const GameState& state, int port)
 {
+    if (port < 1 || port > MaxPorts)
+    {
+        return {};
+    }
     const PortRec& rec = state.Port(port);
-    std::string label = rec.Kind == PortKindMajor ? "Major Port " : "Port ";
     if (port <= state.ZoneMarkerCount / 2)
     {
         const std::string name = ZoneName(state.CurrentScenario.MapPicture, port);
         if (!name.empty())
         {
-            return label + name;
+            return name;
         }
     }
-    return label + std::to_string(rec.X) + "-" + std::to_string(rec.Y);
+    return std::to_string(rec.X) + "-" + std::to_string(rec.Y);
+}
+
+std::string PortLabel(const GameState& state, int port)
+{
+    const PortRec& rec = state.Port(port);
+    return (rec.Kind == PortKindMajor ? "Major Port " : "Port ") + PortName(state, port);
 }
 
 } // namespace olvane

@@ -46,4 +46,8 @@ bool LoadMapFile(Game& game, int mapNumber);
 /// current map picture when the map marks that many zones and the name exists, else "X-Y".
 std::string PortLabel(const GameState& state, int port);
 
+/// A port's name alone: the zone name the map picture gives it, else its position "X-Y"; empty
+/// for a number outside the port table.
+std::string PortName(const GameState& state, int port);
+
 } // namespace olvane
