@@ -203,7 +203,7 @@ struct ToolSession
 
     int Print() const
     {
-        std::cout << StateToJson(game->state, files.BaseDir().string(), presenter.shown);
+        std::cout << StateToJson(game->state, game->classes, files.BaseDir().string(), presenter.shown);
         return presenter.shown.errors.empty() ? ExitOk : ExitGameError;
     }
 
@@ -318,7 +318,7 @@ int Simulate(const Arguments& args)
     SaveIfAsked(rest, *session.game);
     if (json)
     {
-        std::cout << SimulationReportJson(report, StateToJson(session.game->state, session.files.BaseDir().string(),
+        std::cout << SimulationReportJson(report, StateToJson(session.game->state, session.game->classes, session.files.BaseDir().string(),
                                                                session.presenter.shown));
     }
     else

@@ -1,6 +1,7 @@
 #include "app/state_json.h"
 
 #include "app/json_writer.h"
+#include "state/mission_texts.h"
 
 namespace olvane
 {
@@ -307,9 +308,41 @@ void WriteCampaign(JsonWriter& json, const CampaignRec& c)
     json.EndObject();
 }
 
+/// "Texts": the objectives, the restriction lines, the mission status lines LB1..lb5 and the
+/// turn label; empty strings where the windows leave a label empty.
+void WriteTexts(JsonWriter& json, const GameState& state, const ClassTable& classes)
+{
+    json.Key("Texts");
+    json.BeginObject();
+    json.Key("Objective1");
+    json.String(ObjectiveText(state, classes, SidePlayer));
+    json.Key("Objective2");
+    json.String(HasSecondObjective(state) ? ObjectiveText(state, classes, SideEnemy) : std::string());
+    json.Key("Restriction");
+    json.BeginArray();
+    for (const std::string& line : RestrictionLines(state.CurrentScenario))
+    {
+        json.String(line);
+    }
+    json.EndArray();
+    const MessageLines status = MessageTexts(state, classes, 1);
+    json.Key("Status");
+    json.BeginArray();
+    json.String(status.title);
+    for (const std::string& line : status.lines)
+    {
+        json.String(line);
+    }
+    json.EndArray();
+    json.Key("TurnLabel");
+    json.String(TurnLabel(state.TurnNumber));
+    json.EndObject();
+}
+
 } // namespace
 
-std::string StateToJson(const GameState& state, const std::string& baseDir, const ShownToPlayer& shown)
+std::string StateToJson(const GameState& state, const ClassTable& classes, const std::string& baseDir,
+                        const ShownToPlayer& shown)
 {
     JsonWriter json;
     json.BeginObject();
@@ -322,6 +355,7 @@ std::string StateToJson(const GameState& state, const std::string& baseDir, cons
     WriteTables(json, state);
     WriteScenario(json, state.CurrentScenario);
     WriteCampaign(json, state.Campaign);
+    WriteTexts(json, state, classes);
     json.Key("LBinfo");
     json.BeginArray();
     for (const std::string& line : state.LBinfo)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/class_table.h"
 #include "state/game_state.h"
 
 #include <string>
@@ -16,7 +17,9 @@ struct ShownToPlayer
 };
 
 /// The whole game state as one JSON object, keyed by the game's own names, for scenario
-/// authors and testers to read and compare.
-std::string StateToJson(const GameState& state, const std::string& baseDir, const ShownToPlayer& shown);
+/// authors and testers to read and compare; under "Texts" the mission's texts exactly as the
+/// briefing and the mission status show them.
+std::string StateToJson(const GameState& state, const ClassTable& classes, const std::string& baseDir,
+                        const ShownToPlayer& shown);
 
 } // namespace olvane

@@ -66,10 +66,15 @@ TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
     EXPECT_TRUE(Contains(run.out, "\"MemberCount\":"));
     EXPECT_TRUE(Contains(run.out, "\"Rank\": 3"));
     EXPECT_TRUE(Contains(run.out, "\"TurnNumber\": 0"));
+    // The mission's texts as the briefing and the mission status show them.
+    EXPECT_TRUE(Contains(run.out, "\"Objective1\": \"Conquer all enemy major ports\""));
+    EXPECT_TRUE(Contains(run.out, "\"TurnLabel\": \"1. TURN\""));
+    EXPECT_TRUE(Contains(run.out, "\"MAJOR VICTORY: 16 TURNS\"")) << "an admiral has less time";
     ASSERT_TRUE(fs::exists(save));
     ToolRun loaded = RunTool(dir, "load " + save + base);
     EXPECT_EQ(loaded.status, 0);
     EXPECT_TRUE(Contains(loaded.out, "\"ScenarioNumber\": 27"));
+    EXPECT_TRUE(Contains(loaded.out, "\"Restriction\": ["));
 
     EXPECT_EQ(RunTool(dir, "start --slot 9999 --mode 2 --rank 2" + base).status, 1) << "no such scenario";
     EXPECT_EQ(RunTool(dir, "start --slot 1 --mode 7 --rank 2" + base).status, 2) << "no such game mode";
