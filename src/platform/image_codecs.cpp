@@ -80,17 +80,20 @@ struct Descriptor
 };
 
 // Runs the decoder in a frame that owns nothing with a destructor, because longjmp skips them.
+// The surface lives in *out, never in a local: a local changed after setjmp may be read back
+// stale after the jump, and the surface of a picture that failed halfway would leak.
 bool DecodeJpegInto(const unsigned char* data, unsigned long size, SDL_Surface** out, JpegErrorManager& errors)
 {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JpegErrorExit;
     errors.base.emit_message = JpegSilence;
-    SDL_Surface* surface = nullptr;
+    *out = nullptr;
     if (setjmp(errors.jump))
     {
         jpeg_destroy_decompress(&info);
-        SDL_FreeSurface(surface);
+        SDL_FreeSurface(*out);
+        *out = nullptr;
         return false;
     }
     jpeg_create_decompress(&info);
@@ -108,21 +111,20 @@ bool DecodeJpegInto(const unsigned char* data, unsigned long size, SDL_Surface**
     }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    surface = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(info.output_width),
-                                             static_cast<int>(info.output_height), 24, SDL_PIXELFORMAT_RGB24);
-    if (surface == nullptr)
+    *out = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                                          24, SDL_PIXELFORMAT_RGB24);
+    if (*out == nullptr)
     {
         jpeg_destroy_decompress(&info);
         return false;
     }
     while (info.output_scanline < info.output_height)
     {
-        JSAMPROW row = static_cast<JSAMPROW>(surface->pixels) + info.output_scanline * surface->pitch;
+        JSAMPROW row = static_cast<JSAMPROW>((*out)->pixels) + info.output_scanline * (*out)->pitch;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    *out = surface;
     return true;
 }
 
