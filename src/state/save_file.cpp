@@ -533,7 +533,25 @@ std::string SaveFileName(std::string_view confirmed)
     {
         name.insert(0, "save");
     }
-    return name + ".sav";
+    // A name picked from the dialog's list already ends in the extension: it names that file.
+    constexpr std::string_view Extension = ".sav";
+    if (name.size() > Extension.size() && name.ends_with(Extension))
+    {
+        return name;
+    }
+    return name + std::string(Extension);
+}
+
+bool SaveFromMissionStatus(Game& game, const std::filesystem::path& folder, std::string_view confirmedName)
+{
+    // The turn shown has begun but not been played: the file holds the one before, so a load
+    // starts that turn again.
+    GameState& state = game.state;
+    const std::uint16_t shown = state.TurnNumber;
+    state.TurnNumber = static_cast<std::uint16_t>(shown > 0 ? shown - 1 : 0);
+    const bool saved = SaveGame(game, folder / SaveFileName(confirmedName));
+    state.TurnNumber = shown;
+    return saved;
 }
 
 std::vector<std::uint8_t> EncodeSaveFile(const GameState& state)

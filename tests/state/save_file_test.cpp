@@ -168,7 +168,8 @@ TEST(SaveName, OfferedAndConfirmedNames)
     EXPECT_EQ(DefaultSaveName(state), "US NAVY I  T7") << "trailing blanks of titles are data";
 
     EXPECT_EQ(SaveFileName("Game1"), "game1.sav");
-    EXPECT_EQ(SaveFileName("OLD.SAV"), "old.sav.sav");
+    EXPECT_EQ(SaveFileName("OLD.SAV"), "old.sav") << "a name picked from the list names that file";
+    EXPECT_EQ(SaveFileName(".sav"), ".sav.sav");
     EXPECT_EQ(SaveFileName("../../etc/x"), ".._.._etc_x.sav");
     EXPECT_EQ(SaveFileName(".."), "save...sav");
 }
@@ -342,6 +343,24 @@ TEST(SaveFile, MissingScenarioOrMapLeavesTheRunningGameAlone)
     EXPECT_FALSE(LoadGame(*game, path));
     EXPECT_EQ(game.presenter.errors.back(), SaveDamagedError);
     EXPECT_TRUE(game.state() == *before);
+}
+
+TEST(SaveFile, TheMissionStatusSavesTheTurnBeforeTheOneShown)
+{
+    TestGame game;
+    BuildRunningGame(game);
+    game.state().TurnNumber = 8;
+    ASSERT_TRUE(SaveFromMissionStatus(*game, game.files.SaveDir(), "Skagerrak T8"));
+    EXPECT_EQ(game.state().TurnNumber, 8);
+    const std::vector<std::uint8_t> bytes = FileBytes(game.files.SaveDir() / "skagerrak t8.sav");
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(RecordAt(bytes, 0).Y, 7);
+
+    // A failed write says so and leaves the turn as it was.
+    const auto blocker = game.dir.Write("blocker", "a file where a folder should be");
+    EXPECT_FALSE(SaveFromMissionStatus(*game, blocker, "x"));
+    EXPECT_EQ(game.presenter.errors.back(), SaveWriteError);
+    EXPECT_EQ(game.state().TurnNumber, 8);
 }
 
 TEST(SaveFile, WriteFailureIsReported)
