@@ -79,11 +79,11 @@ bool HasHighlight(const GameState& state, int x, int y)
     return DecodeCell(state, x, y).highlight != 0;
 }
 
+/// The reach shown may not give away an enemy the player has not found; every other unit,
+/// his own ships in any slot among them, blocks it.
 bool DisplayLetsThrough(const GameState& state, int c)
 {
-    const bool hiddenEnemy = IsEnemy(c) && state.Unit(c).Visible == 0;
-    const bool neverBlocks = c >= PlayerBaseId + 91 && c <= PlayerBaseId + 99;
-    return hiddenEnemy || neverBlocks;
+    return IsEnemy(c) && state.Unit(c).Visible == 0;
 }
 
 bool CanEnter(const GameState& state, const ReachTable& reach, int fromX, int fromY, int dx, int dy,

@@ -264,6 +264,14 @@ TEST(Movement, TheReachDisplayIgnoresHiddenEnemiesButTheMoveDoesNot)
     EXPECT_EQ(hidden.Under, 0);
     EXPECT_EQ(s.MapGrid(9, 9), 0);
 
+    // The player's own ships block the reach shown whatever their slot.
+    UnitRec& own = PlaceUnit(game, PlayerBaseId + 95, 43, 9, 10);
+    ShowReach(*game, P1);
+    EXPECT_EQ(own.Under, 0);
+    HideReach(*game, P1);
+    s.MapGrid(9, 10) = 0;
+    own = UnitRec{};
+
     // Ordered onto the hidden ship, the move stops next to it and never enters its field.
     Order(game, P1, 11, 10);
     MoveUnit(*game, P1);
