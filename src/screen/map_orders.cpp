@@ -384,8 +384,10 @@ void TForm1::MoveGroup(int tx, int ty)
         {
             continue;
         }
-        // The next-unit choice after each member must not leave another unit marked meanwhile.
-        if (IsUnitCode(s.SelectedUnit) && s.SelectedUnit != id)
+        // The next-unit choice after the last member marked a unit and showed its reach, often
+        // this very member's. A member sails without hiding a reach, so it goes now, or it would
+        // stay behind on the map where the member started.
+        if (IsUnitCode(s.SelectedUnit))
         {
             DeselectUnit(game_);
         }

@@ -1,4 +1,6 @@
+#include "rules/movement.h"
 #include "screen/screen_fixture.h"
+#include "state/cell_code.h"
 
 namespace olvane
 {
@@ -119,6 +121,52 @@ TEST_F(OrdersTest, AGroupKeepsItsFormationButNotPastTheMapEdge)
     EXPECT_EQ(s.GroupMode, GroupModeNone);
     EXPECT_EQ(s.Unit(west).MovedThisTurn, 1);
     EXPECT_EQ(s.Unit(east).MovedThisTurn, 1);
+}
+
+TEST_F(OrdersTest, AGroupMoveLeavesNoReachBehind)
+{
+    GameState& s = state();
+    // Four destroyers in a square and a corvette of speed 2 that waits across the view.
+    for (int i = 0; i < 4; ++i)
+    {
+        Place(PlayerBaseId + 1 + i, 43, 3 + i % 2, 3 + i / 2);
+    }
+    const int corvette = PlayerBaseId + 5;
+    Place(corvette, 20, 22, 16).Speed = 2;
+    Redraw();
+    const platform::Point a = Centre(2, 2);
+    const platform::Point b = Centre(4, 4);
+    form->EKRMouseDown(platform::MouseButton::Left, 0, a.x, a.y);
+    form->EKRMouseMove(platform::LeftButtonHeld, b.x, b.y);
+    form->EKRMouseUp(platform::MouseButton::Left, 0, b.x, b.y);
+    ASSERT_EQ(form->GroupCount(), 4);
+
+    RightClick(8, 4);
+    for (int i = 1; i <= 4; ++i)
+    {
+        EXPECT_EQ(s.Unit(PlayerBaseId + i).MovedThisTurn, 1);
+    }
+    ASSERT_EQ(s.SelectedUnit, corvette);
+    EXPECT_EQ(s.Unit(corvette).MovedThisTurn, 0);
+
+    // The only marks left on the map are the corvette's own reach, shown in full.
+    const ReachTable reach = ComputeReachable(game(), corvette, ReachMode::Compute);
+    int marks = 0;
+    for (int y = 1; y <= s.MapHeight; ++y)
+    {
+        for (int x = 1; x <= s.MapWidth; ++x)
+        {
+            const bool marked = DecodeCell(s, x, y).highlight != 0;
+            EXPECT_EQ(marked, reach.Has(x, y)) << "field " << x << "," << y;
+            marks += marked ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(marks, 24) << "two fields all round";
+
+    // Where the group started, a right click sends the corvette nowhere.
+    RightClick(3, 3);
+    EXPECT_EQ(s.Unit(corvette).X, 22);
+    EXPECT_EQ(s.Unit(corvette).MovedThisTurn, 0);
 }
 
 TEST_F(OrdersTest, DeploymentNeedsClearLandNearAnOwnPort)
