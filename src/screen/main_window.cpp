@@ -535,6 +535,11 @@ void TForm1::RefreshUnitPanel(int unit)
         }
     }
     ShowUnitInfo(unit, true);
+    if (!IsEnemy(unit))
+    {
+        // The own unit's panel covers the whole box; the enemy under the cursor stays described.
+        RestoreHoverInfo();
+    }
 }
 
 void TForm1::RefreshMessageList()

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace olvane
@@ -242,7 +243,13 @@ private:
     void ComposeCell(platform::Canvas& canvas, int left, int top, int x, int y);
     void DrawSprite(platform::Canvas& canvas, int left, int top, int unit);
     void ComposeTactical();
-    void DrawDiagonalHulls(platform::Canvas& canvas);
+    /// The top-left field of the 2 x 2 fields a diagonal ship's hull covers; false when it has none.
+    bool HullBox(int ship, platform::Point& topLeft) const;
+    /// The hulls of diagonal ships, all of them or only those over field (x, y).
+    void DrawDiagonalHulls(platform::Canvas& canvas, int x = 0, int y = 0);
+    /// Before field (x, y) is drawn: a hull drawn over it earlier that has moved or gone is taken
+    /// off its other fields as well.
+    void ClearLeftHulls(int x, int y);
     void PaintOverviewCell(platform::Canvas& canvas, int x, int y);
     void ShowOverview();
     void DrawMapOverlays(platform::Canvas& canvas);
@@ -262,6 +269,8 @@ private:
     void ClearGroup();
     void SelectClickedUnit(int unit);
     void ShowCellInfo(int x, int y);
+    /// Describes the seen enemy under the cursor again after another panel painted over it.
+    void RestoreHoverInfo();
 
     Game game_;
     MapArt art_;
@@ -274,6 +283,8 @@ private:
     platform::Picture infoPicture_;
     bool picturesExist_ = false;
     platform::Picture cellPicture_;
+    // Where each diagonal hull was last drawn (the top-left of its 2 x 2 fields).
+    std::map<int, platform::Point> hullBoxes_;
 
     std::array<std::uint16_t, 50> groupUnits_{};
     int groupCount_ = 0;
@@ -285,6 +296,9 @@ private:
     platform::Point orderTarget_;
     std::vector<std::pair<platform::Point, platform::Point>> orderLines_;
     int hoverUnit_ = 0;
+    platform::Point hoverCell_;
+    // The enemy the information box describes now; other panels paint over it.
+    int enemyInfoUnit_ = 0;
     int deployingUnit_ = 0;
     int deployCount_ = 0;
     std::vector<int> pendingUnits_;

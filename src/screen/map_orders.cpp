@@ -222,7 +222,10 @@ void TForm1::EKRMouseMove(platform::ShiftState, int px, int py)
                                    s.Unit(MainUnitOf(code)).Visible != 0;
             if (seenEnemy)
             {
-                if (MainUnitOf(code) != hoverUnit_)
+                // Shown again whenever the box no longer describes it: a shot or the next unit's
+                // panel paints over the enemy while the cursor rests on it.
+                hoverCell_ = cell;
+                if (MainUnitOf(code) != hoverUnit_ || enemyInfoUnit_ != hoverUnit_)
                 {
                     hoverUnit_ = MainUnitOf(code);
                     ShowUnitInfo(hoverUnit_, true);
@@ -240,6 +243,26 @@ void TForm1::EKRMouseMove(platform::ShiftState, int px, int py)
     lbT.caption = std::to_string(s.TurnNumber) + ". turn";
     StopScrolling();
     platform::MarkDrawn();
+}
+
+void TForm1::RestoreHoverInfo()
+{
+    const GameState& s = game_.state;
+    if (hoverUnit_ == 0 || enemyInfoUnit_ == hoverUnit_)
+    {
+        return;
+    }
+    const int code = OnMap(s, hoverCell_.x, hoverCell_.y) ? s.MapGrid(hoverCell_.x, hoverCell_.y) : 0;
+    const UnitRec& u = s.Unit(hoverUnit_);
+    if (IsUnitCode(code) && MainUnitOf(code) == hoverUnit_ && u.Active != 0 && u.Visible != 0 &&
+        s.Unit(code).Visible != 0)
+    {
+        ShowUnitInfo(hoverUnit_, true);
+    }
+    else
+    {
+        hoverUnit_ = 0;
+    }
 }
 
 void TForm1::EKRMouseUp(MouseButton, platform::ShiftState, int, int)

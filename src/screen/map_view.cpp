@@ -2,6 +2,7 @@
 // and the figures drawn over them.
 
 #include "platform/application.h"
+#include "rules/movement.h"
 #include "rules/unit_kinds.h"
 #include "screen/main_window.h"
 #include "screen/map_lettering.h"
@@ -337,7 +338,27 @@ void TForm1::ComposeCell(Canvas& canvas, int left, int top, int x, int y)
     }
 }
 
-void TForm1::DrawDiagonalHulls(Canvas& canvas)
+bool TForm1::HullBox(int ship, platform::Point& topLeft) const
+{
+    const GameState& s = game_.state;
+    const UnitRec& u = s.Unit(ship);
+    if (u.Active == 0 || u.Visible == 0 || u.X == 0 || !HasSecondUnit(u.Class) || u.Facing % 2 == 0)
+    {
+        return false;
+    }
+    const UnitRec& stern = s.Unit(SecondCell(ship));
+    // Only a ship lying as its heading says has a hull to draw: halfway through a step the two
+    // halves may stand apart.
+    const int heading = u.Facing % art::FacingCount;
+    if (stern.X != u.X - DirectionDx[heading] || stern.Y != u.Y - DirectionDy[heading])
+    {
+        return false;
+    }
+    topLeft = platform::Point{std::min(u.X, stern.X), std::min(u.Y, stern.Y)};
+    return true;
+}
+
+void TForm1::DrawDiagonalHulls(Canvas& canvas, int x, int y)
 {
     const GameState& s = game_.state;
     for (int side = 0; side < 2; ++side)
@@ -346,16 +367,12 @@ void TForm1::DrawDiagonalHulls(Canvas& canvas)
         for (int slot = 1; slot <= MaxSideSlots; ++slot)
         {
             const int id = base + slot;
+            platform::Point box;
+            if (!HullBox(id, box) || (x != 0 && (x < box.x || x > box.x + 1 || y < box.y || y > box.y + 1)))
+            {
+                continue;
+            }
             const UnitRec& u = s.Unit(id);
-            if (u.Active == 0 || u.Visible == 0 || u.X == 0 || !HasSecondUnit(u.Class) || u.Facing % 2 == 0)
-            {
-                continue;
-            }
-            const UnitRec& stern = s.Unit(SecondCell(id));
-            if (stern.X == 0)
-            {
-                continue;
-            }
             const int big = game_.classes.Class(u.Class).BigSprite - 100;
             const int frame = big * art::FacingCount + u.Facing;
             const platform::PictureList& list = art_.bigShips[static_cast<std::size_t>(side)];
@@ -363,10 +380,37 @@ void TForm1::DrawDiagonalHulls(Canvas& canvas)
             {
                 continue;
             }
-            const int bx = std::min(u.X, stern.X);
-            const int by = std::min(u.Y, stern.Y);
-            Put(canvas, (bx - s.ViewX - 1) * CellSize, (by - s.ViewY - 1) * CellSize, list[frame]);
+            Put(canvas, (box.x - s.ViewX - 1) * CellSize, (box.y - s.ViewY - 1) * CellSize, list[frame]);
+            hullBoxes_[id] = box;
         }
+    }
+}
+
+void TForm1::ClearLeftHulls(int x, int y)
+{
+    for (auto it = hullBoxes_.begin(); it != hullBoxes_.end();)
+    {
+        const auto [id, box] = *it;
+        platform::Point now;
+        const bool covers = x >= box.x && x <= box.x + 1 && y >= box.y && y <= box.y + 1;
+        if (!covers || (HullBox(id, now) && now == box))
+        {
+            ++it;
+            continue;
+        }
+        // The ship moved on, turned or went: the fields its hull reached into are drawn clean.
+        it = hullBoxes_.erase(it);
+        for (int j = 0; j < 2; ++j)
+        {
+            for (int i = 0; i < 2; ++i)
+            {
+                if (box.x + i != x || box.y + j != y)
+                {
+                    DrawCell(box.x + i, box.y + j);
+                }
+            }
+        }
+        it = hullBoxes_.lower_bound(id);
     }
 }
 
@@ -392,6 +436,7 @@ void TForm1::ComposeTactical()
             }
         }
     }
+    hullBoxes_.clear();
     DrawDiagonalHulls(canvas);
 }
 
@@ -453,7 +498,11 @@ void TForm1::DrawCell(int x, int y)
     Canvas canvas(EKR.picture);
     if (viewMode_ == ViewMode::Tactical)
     {
+        ClearLeftHulls(x, y);
         ComposeCell(canvas, r.x, r.y, x, y);
+        // A diagonal hull reaches over the two fields beside its ship: drawn again over any of
+        // its four fields, so a redrawn neighbour never cuts a piece out of it.
+        DrawDiagonalHulls(canvas, x, y);
     }
     else
     {
@@ -497,7 +546,7 @@ void TForm1::DrawDiagonalShip(int unit)
     if (viewMode_ == ViewMode::Tactical)
     {
         Canvas canvas(EKR.picture);
-        DrawDiagonalHulls(canvas);
+        DrawDiagonalHulls(canvas, game_.state.Unit(unit).X, game_.state.Unit(unit).Y);
         platform::MarkDrawn();
     }
 }
@@ -522,9 +571,17 @@ void TForm1::ShowDetectionCircle(int unit)
 
 // ---- Figures over the map: detection circle, rubber band, group order ---------------------------
 
-void TForm1::DrawMapOverlays(Canvas& canvas)
+void TForm1::DrawMapOverlays(Canvas& frame)
 {
     const GameState& s = game_.state;
+    // The figures stay on the map: a map narrower or shorter than the view leaves a dark margin
+    // that no circle or line may cross.
+    const bool strategic = viewMode_ == ViewMode::Strategic;
+    const int columns = std::max(0, std::min(strategic ? StrategicColumns() : s.ViewColumns, s.MapWidth - s.ViewX));
+    const int rows = std::max(0, std::min(strategic ? StrategicRows() : s.ViewRows, s.MapHeight - s.ViewY));
+    const platform::Point origin = EKR.ScreenOrigin();
+    const Rect onMap = frame.ClipRect().Intersect(Rect{0, 0, columns * CellPixels(), rows * CellPixels()});
+    Canvas canvas(frame.Target(), origin, onMap.Offset(origin.x, origin.y));
     canvas.brush.style = platform::BrushStyle::Clear;
     if (viewMode_ == ViewMode::Tactical && IsUnitCode(detectionUnit_) && detectionUnit_ == s.SelectedUnit &&
         !IsEnemy(detectionUnit_) && detectionUnit_ < PlayerBaseId + 90)

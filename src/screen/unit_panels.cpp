@@ -329,11 +329,19 @@ void TForm1::ShowUnitInfo(int unit, bool show)
     }
     unit = MainUnitOf(unit);
     const bool enemy = IsEnemy(unit);
+    const UnitRec& u = game_.state.Unit(unit);
     // Nothing the player has not found is ever described.
-    if (enemy && show && game_.state.Unit(unit).Visible == 0)
+    if (enemy && show && u.Visible == 0)
     {
         return;
     }
+    // A unit going down (no armour left) or gone is described no more: its part is cleared.
+    if (u.Active == 0 || u.Armor == 0)
+    {
+        show = false;
+    }
+    // The player's part covers the whole box, the enemy's only its lower part.
+    enemyInfoUnit_ = enemy && show ? unit : 0;
     if (ISPIS.picture.Width() != InfoWidth)
     {
         ISPIS.picture.SetSize(InfoWidth, InfoHeight, 0x0A1420);
@@ -363,6 +371,7 @@ void TForm1::ShowUnitInfo(int unit, bool show)
 void TForm1::ShowGroupInfo()
 {
     const GameState& s = game_.state;
+    enemyInfoUnit_ = 0;
     Canvas canvas(ISPIS.picture);
     if (!art_.mask.Empty())
     {

@@ -1,3 +1,4 @@
+#include "rules/combat.h"
 #include "rules/movement.h"
 #include "screen/screen_fixture.h"
 
@@ -175,6 +176,86 @@ TEST_F(MapViewTest, ReachMarksAreShownAndTakenAway)
 
     HideReach(game(), ship);
     EXPECT_TRUE(Same(Shown(12, 10), before));
+}
+
+TEST_F(MapViewTest, ADiagonalHullStaysWholeAndLeavesNothingBehind)
+{
+    GameState& s = state();
+    // What the fields around show after a redraw of a few of them is what a full redraw shows.
+    auto asFullRedrawShows = [&] {
+        std::vector<platform::Picture> shown;
+        for (int y = 9; y <= 13; ++y)
+        {
+            for (int x = 9; x <= 13; ++x)
+            {
+                shown.push_back(Shown(x, y));
+            }
+        }
+        form->RedrawView();
+        bool same = true;
+        for (int y = 9; y <= 13; ++y)
+        {
+            for (int x = 9; x <= 13; ++x)
+            {
+                const bool fieldSame = Same(shown[static_cast<std::size_t>((y - 9) * 5 + x - 9)], Shown(x, y));
+                EXPECT_TRUE(fieldSame) << "field " << x << "," << y;
+                same = same && fieldSame;
+            }
+        }
+        return same;
+    };
+    // A heavy cruiser heading south-east: stern at (10, 10), bow at (11, 11); its hull reaches
+    // into (11, 10) and (10, 11) beside it.
+    const platform::Picture sea = Shown(11, 10);
+    const int cruiser = PlayerBaseId + 1;
+    Place(cruiser, 56, 11, 11, 10, 10).Facing = 1;
+    s.Unit(SecondCell(cruiser)).Facing = 1;
+    const int destroyer = PlayerBaseId + 2;
+    Place(destroyer, 43, 13, 10);
+    Redraw();
+    ASSERT_FALSE(Same(Shown(11, 10), sea)) << "the generated hull reaches into the field beside";
+
+    // Neighbours redrawn, by themselves and by another unit's reach shown and hidden.
+    form->DrawCell(11, 10);
+    form->DrawCell(10, 11);
+    EXPECT_TRUE(asFullRedrawShows()) << "a neighbour redrawn";
+    LeftClick(13, 10);
+    EXPECT_TRUE(asFullRedrawShows()) << "a reach shown";
+    HideReach(game(), destroyer);
+    EXPECT_TRUE(asFullRedrawShows()) << "a reach hidden";
+
+    // Sailing one field on, the hull leaves nothing in the fields it covered before.
+    s.Unit(cruiser).DestX = 12;
+    s.Unit(cruiser).DestY = 12;
+    MoveUnit(game(), cruiser);
+    ASSERT_EQ(s.Unit(cruiser).X, 12);
+    ASSERT_EQ(s.Unit(SecondCell(cruiser)).X, 11);
+    EXPECT_TRUE(asFullRedrawShows()) << "a step";
+
+    // Sunk, it leaves only the sea it sailed on.
+    DestroyUnit(game(), cruiser);
+    EXPECT_TRUE(asFullRedrawShows()) << "sunk";
+}
+
+TEST_F(MapViewTest, TheDetectionCircleStaysOnTheMap)
+{
+    GameState& s = state();
+    // A map of ten columns in a view of 24: a dark margin lies right of it.
+    s.MapWidth = 10;
+    const int ship = PlayerBaseId + 1;
+    Place(ship, 43, 10, 5);
+    Redraw();
+    const platform::Point origin = form->EKR.ScreenOrigin();
+    const platform::Rect margin{origin.x + 10 * CellSize, origin.y, 3 * CellSize, 10 * CellSize};
+    const platform::Rect map{origin.x + 7 * CellSize, origin.y, 3 * CellSize, 10 * CellSize};
+    app->Compose();
+    const platform::Picture plainMargin = app->Framebuffer().Cut(margin);
+    const platform::Picture plainMap = app->Framebuffer().Cut(map);
+    s.SelectedUnit = static_cast<std::uint16_t>(ship);
+    form->ShowDetectionCircle(ship);
+    app->Compose();
+    EXPECT_FALSE(Same(app->Framebuffer().Cut(map), plainMap)) << "the circle is drawn on the map";
+    EXPECT_TRUE(Same(app->Framebuffer().Cut(margin), plainMargin)) << "and nowhere beside it";
 }
 
 TEST_F(MapViewTest, TheSelectedUnitBlinksOnlyInTheTacticalView)
