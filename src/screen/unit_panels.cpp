@@ -40,6 +40,9 @@ constexpr int GroupShown = 10;
 constexpr int StripLeft = 9;
 constexpr int StripPitch = 12;
 constexpr int StripBoxWidth = 9;
+// The class line and the unit's name stand right of the picture, up to the box's edge.
+constexpr int TitleLeft = 90;
+constexpr int TitleWidth = InfoWidth - TitleLeft - 3;
 
 int Scaled(int points)
 {
@@ -59,6 +62,50 @@ void Text(Canvas& canvas, int x, int y, std::string_view text, const platform::F
     canvas.font = font;
     canvas.brush.style = platform::BrushStyle::Clear;
     canvas.TextOut(x, y, text);
+}
+
+/// The largest of the font's size and the two below it at which the text fits the title's width.
+platform::Font FittedFont(Canvas& canvas, std::string_view text, platform::Font font)
+{
+    for (int step = 0; step < 2; ++step)
+    {
+        canvas.font = font;
+        if (canvas.TextWidth(text) <= TitleWidth)
+        {
+            break;
+        }
+        --font.size;
+    }
+    return font;
+}
+
+/// The class line of the information box: the abbreviation and the full class name, smaller
+/// when it is long and on two lines when even that is too wide, never cut.
+void DrawClassTitle(Canvas& canvas, int top, const std::string& text)
+{
+    platform::Font title{"ARIAL", Scaled(9), platform::FontStyle::Bold, false, colours::Yellow};
+    title = FittedFont(canvas, text, title);
+    canvas.font = title;
+    if (canvas.TextWidth(text) <= TitleWidth)
+    {
+        Text(canvas, TitleLeft, top + 8, text, title);
+        return;
+    }
+    // Broken at the last space that leaves a first line that fits.
+    std::size_t cut = text.rfind(' ');
+    while (cut != std::string::npos && cut > 0 && canvas.TextWidth(text.substr(0, cut)) > TitleWidth)
+    {
+        cut = text.rfind(' ', cut - 1);
+    }
+    if (cut == std::string::npos || cut == 0)
+    {
+        cut = text.find(' ');
+    }
+    const std::string first = text.substr(0, cut);
+    std::string second = cut == std::string::npos ? std::string() : text.substr(cut + 1);
+    second.erase(0, second.find_first_not_of(' '));
+    Text(canvas, TitleLeft, top + 1, first, title);
+    Text(canvas, TitleLeft, top + 13, second, FittedFont(canvas, second, title));
 }
 
 } // namespace
@@ -265,10 +312,9 @@ void TForm1::DrawUnitStats(Canvas& canvas, int unit, int top)
     {
         canvas.Draw(6 + CellSize / 2, top + 8, sprites[frame]);
     }
-    const platform::Font title{"ARIAL", Scaled(9), platform::FontStyle::Bold, false, colours::Yellow};
     const platform::Font plain{"ARIAL", Scaled(8), platform::FontStyle::Regular, false, colours::White};
-    Text(canvas, 90, top + 8, c.Abbrev.Str() + "  " + c.Name.Str(), title);
-    Text(canvas, 90, top + 26, TrimmedName(u), plain);
+    DrawClassTitle(canvas, top, c.Abbrev.Str() + "  " + c.Name.Str());
+    Text(canvas, TitleLeft, top + 26, TrimmedName(u), FittedFont(canvas, TrimmedName(u), plain));
 
     const platform::Font rows{"CURIER NEW", Scaled(9), platform::FontStyle::Bold, false, colours::White};
     struct Stat

@@ -69,6 +69,41 @@ TEST_F(InfoBoxTest, ADestroyedUnitIsClearedFromTheBox)
     EXPECT_TRUE(Same(form->ISPIS.picture, cleared));
 }
 
+TEST_F(InfoBoxTest, EveryClassNameFitsTheBoxWhole)
+{
+    // The box's right edge stays as the mask left it beside the class line and the name, and
+    // the whole class name is written, for every class of the table.
+    const platform::Rect edge{205 - 3, 0, 3, 40};
+    const int unit = PlayerBaseId + 1;
+    int classes = 0;
+    for (int cls = 1; cls <= 150; ++cls)
+    {
+        const ClassRec& c = game().classes.Class(cls);
+        if (c.Name.Str().empty())
+        {
+            continue;
+        }
+        ++classes;
+        Place(unit, cls, 10, 10, 9, 10);
+        form->ShowUnitInfo(unit, false);
+        const platform::Picture plain = form->ISPIS.picture.Cut(edge);
+        std::vector<std::string> texts;
+        platform::Canvas::RecordTextsInto(&texts);
+        form->ShowUnitInfo(unit, true);
+        platform::Canvas::RecordTextsInto(nullptr);
+        EXPECT_TRUE(Same(form->ISPIS.picture.Cut(edge), plain)) << c.Name.Str();
+        std::string written;
+        for (const std::string& t : texts)
+        {
+            written += t + " ";
+        }
+        EXPECT_NE(written.find(c.Name.Str()), std::string::npos) << written;
+        state().MapGrid(10, 10) = 0;
+        state().MapGrid(9, 10) = 0;
+    }
+    EXPECT_GT(classes, 20);
+}
+
 } // namespace
 
 } // namespace olvane
