@@ -1,14 +1,10 @@
 #include "platform/image_codecs.h"
 
-#include <cerrno>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <jpeglib.h>
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace olvane::platform
@@ -58,25 +54,6 @@ void JpegProgress(j_common_ptr info)
 struct FileCloser
 {
     void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-/// Closes a file descriptor when it goes out of scope.
-struct Descriptor
-{
-    explicit Descriptor(int f) : fd(f) {}
-
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    ~Descriptor()
-    {
-        if (fd >= 0)
-        {
-            ::close(fd);
-        }
-    }
-
-    int fd;
 };
 
 // Runs the decoder in a frame that owns nothing with a destructor, because longjmp skips them.
@@ -194,50 +171,6 @@ SurfacePtr DecodeBmp(std::string_view bytes, std::string& error)
 }
 
 } // namespace
-
-std::optional<std::string> ReadPictureFile(const std::filesystem::path& path, std::string& error, std::size_t limit)
-{
-    // Opened without waiting, so a FIFO named like a picture cannot block the game.
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    struct stat info{};
-    if (file.fd < 0)
-    {
-        error = "cannot open " + path.string();
-        return std::nullopt;
-    }
-    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-    {
-        error = path.string() + " is not a file";
-        return std::nullopt;
-    }
-    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > limit)
-    {
-        error = path.string() + " is too large for a picture";
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    std::vector<char> chunk(65536);
-    while (true)
-    {
-        const ssize_t n = ::read(file.fd, chunk.data(), chunk.size());
-        if (n == 0)
-        {
-            return bytes;
-        }
-        if (n < 0 && errno == EINTR)
-        {
-            continue;
-        }
-        // A file that grows while it is read is held to the same limit.
-        if (n < 0 || static_cast<std::size_t>(n) > limit - bytes.size())
-        {
-            error = "cannot read " + path.string();
-            return std::nullopt;
-        }
-        bytes.append(chunk.data(), static_cast<std::size_t>(n));
-    }
-}
 
 SurfacePtr DecodePicture(std::string_view bytes, std::string& error)
 {

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/game_file.h"
 #include "platform/image_codecs.h"
 
 #include <stdexcept>
@@ -95,7 +96,7 @@ std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
 std::optional<std::string> Picture::Load(const std::filesystem::path& path)
 {
     std::string error;
-    const std::optional<std::string> bytes = ReadPictureFile(path, error);
+    const std::optional<std::string> bytes = ReadGameFile(path, error);
     if (!bytes)
     {
         return error;

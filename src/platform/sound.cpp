@@ -1,5 +1,10 @@
 #include "platform/sound.h"
 
+#include "platform/game_file.h"
+
+#include <optional>
+#include <string>
+
 namespace olvane::platform
 {
 
@@ -89,7 +94,15 @@ bool MixerOutput::Play(const std::filesystem::path& file)
     auto found = chunks_.find(file);
     if (found == chunks_.end())
     {
-        ChunkPtr chunk(Mix_LoadWAV(file.c_str()));
+        // Read through the guarded reader, so a FIFO or a huge file named like a sound is only
+        // a sound that does not play.
+        std::string error;
+        const std::optional<std::string> bytes = ReadGameFile(file, error);
+        if (!bytes)
+        {
+            return false;
+        }
+        ChunkPtr chunk(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
         if (!chunk)
         {
             return false;

@@ -1,4 +1,5 @@
 #include "platform/canvas.h"
+#include "platform/game_file.h"
 #include "platform/image_codecs.h"
 #include "platform/picture.h"
 
@@ -169,11 +170,11 @@ TEST(Picture, RefusesHugePicturesAndWhatIsNoFile)
     std::filesystem::create_directories(dir.path / "folder.jpg");
     EXPECT_TRUE(refused(dir.path / "folder.jpg", "is not a file"));
     WriteBytes(dir.path / "sparse.bmp", BmpHeader(2, 2));
-    ASSERT_EQ(::truncate((dir.path / "sparse.bmp").c_str(), static_cast<off_t>(MaxPictureFileBytes) + 1), 0);
+    ASSERT_EQ(::truncate((dir.path / "sparse.bmp").c_str(), static_cast<off_t>(MaxGameFileBytes) + 1), 0);
     EXPECT_TRUE(refused(dir.path / "sparse.bmp", "too large"));
     std::string error;
-    EXPECT_FALSE(ReadPictureFile(dir.path / "widest.bmp", error, 100));
-    EXPECT_TRUE(ReadPictureFile(dir.path / "widest.bmp", error));
+    EXPECT_FALSE(ReadGameFile(dir.path / "widest.bmp", error, 100));
+    EXPECT_TRUE(ReadGameFile(dir.path / "widest.bmp", error));
 }
 
 TEST(Picture, SavesPngWithItsSize)

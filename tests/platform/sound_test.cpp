@@ -2,6 +2,7 @@
 #include "platform/platform_test_support.h"
 
 #include <fstream>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace olvane::platform
@@ -134,6 +135,9 @@ TEST(Sound, TheMixerPlaysWaveFilesOnOneChannel)
     EXPECT_FALSE(mixer.Play(dir.path / "BUM_BB.WAV"));
     std::ofstream(dir.path / "broken.wav") << "RIFF....";
     EXPECT_FALSE(mixer.Play(dir.path / "broken.wav"));
+    // A FIFO named like a sound: opening it to read would wait for a writer that never comes.
+    ASSERT_EQ(::mkfifo((dir.path / "BUM_SS.WAV").c_str(), 0644), 0);
+    EXPECT_FALSE(mixer.Play(dir.path / "BUM_SS.WAV"));
 }
 
 } // namespace
