@@ -76,11 +76,11 @@ std::optional<std::string> DataFiles::Read(std::string_view relative) const
 
 fs::path DataFiles::DefaultUserDir()
 {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0')
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && fs::path(xdg).is_absolute())
     {
         return fs::path(xdg) / "olvane";
     }
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+    if (const char* home = std::getenv("HOME"); home != nullptr && fs::path(home).is_absolute())
     {
         return fs::path(home) / ".local" / "share" / "olvane";
     }
@@ -226,6 +226,37 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t limit
         }
         content.append(chunk.data(), static_cast<std::size_t>(n));
     }
+}
+
+std::optional<std::string> ReadFileHead(const fs::path& path, std::size_t count)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info{};
+    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    {
+        return std::nullopt;
+    }
+    std::string content(count, '\0');
+    std::size_t done = 0;
+    while (done < count)
+    {
+        const ssize_t n = ::read(file.Get(), content.data() + done, count - done);
+        if (n < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        if (n < 0)
+        {
+            return std::nullopt;
+        }
+        if (n == 0)
+        {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    content.resize(done);
+    return content;
 }
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes)

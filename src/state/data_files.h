@@ -31,7 +31,8 @@ public:
     /// The user's saved games.
     std::filesystem::path SaveDir() const { return userDir_ / "SAVE"; }
 
-    /// The default user folder: $XDG_DATA_HOME/olvane, else ~/.local/share/olvane.
+    /// The default user folder: $XDG_DATA_HOME/olvane, else ~/.local/share/olvane. A relative
+    /// XDG_DATA_HOME is ignored, so the folder never depends on where the game was started.
     static std::filesystem::path DefaultUserDir();
 
 private:
@@ -51,6 +52,10 @@ constexpr std::size_t MaxDataFileBytes = std::size_t{64} << 20;
 /// Reads a whole regular file of at most `limit` bytes; nothing when it cannot be opened or read,
 /// is larger, or is no regular file (a folder, a FIFO or a device is never waited on).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit = MaxDataFileBytes);
+
+/// The first `count` bytes of a regular file, or all of it when it is shorter; nothing when it
+/// cannot be opened or read or is no regular file.
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t count);
 
 /// Writes a file through a temporary name in the same folder and renames it over the target,
 /// so an interrupted write never leaves half a file; the folder is synced after the rename. The

@@ -35,4 +35,21 @@ RankFile ReadRankFile(std::string_view text)
     return file;
 }
 
+std::string RankTitleOf(const DataFiles& files, int nation, int index)
+{
+    const std::optional<std::string> text = files.Read(RankFileOf(nation));
+    if (!text)
+    {
+        return {};
+    }
+    for (const RankTitle& rank : ReadRankFile(*text).Titles)
+    {
+        if (rank.Index == index)
+        {
+            return rank.Title;
+        }
+    }
+    return {};
+}
+
 } // namespace olvane

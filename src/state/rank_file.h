@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/data_files.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,5 +34,9 @@ struct RankFile
 /// Reads the text of a rank file. Any text is read to its end; a line that is not a rank is
 /// listed, never guessed at.
 RankFile ReadRankFile(std::string_view text);
+
+/// The title of a rank of a nation's rank file: that of the first line with the index. Empty
+/// when the file cannot be read or has no such line.
+std::string RankTitleOf(const DataFiles& files, int nation, int index);
 
 } // namespace olvane
