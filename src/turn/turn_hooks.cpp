@@ -2,7 +2,7 @@
 
 #include "state/class_table.h"
 #include "state/game.h"
-#include "turn/awards.h"
+#include "turn/end_of_game.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -22,8 +22,7 @@ void SelectNextUnit(Game& game)
 
 void RunEndOfGame(Game& game)
 {
-    // Filled by the turn cycle: the campaign bookkeeping of the end-of-game window.
-    AddScore(game, AwardMissionEnd, 0);
+    EndMission(game);
     game.state.LBinfo.clear();
     game.presenter.RefreshMessageList();
     game.presenter.ShowEndOfGame();

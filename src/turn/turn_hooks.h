@@ -13,8 +13,8 @@ void CentreViewOn(Game& game, int unit);
 /// Belongs to the turn cycle, which fills in its ring search and the end of the player phase.
 void SelectNextUnit(Game& game);
 
-/// The game is over: award the end of the mission, clear the message list and hand over to
-/// the end-of-game window. Belongs to the turn cycle, which adds the campaign bookkeeping.
+/// The game is over: the end of the mission (its award and a campaign's bookkeeping), then the
+/// message list is cleared and the end-of-game window takes over.
 void RunEndOfGame(Game& game);
 
 } // namespace olvane
