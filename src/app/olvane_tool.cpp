@@ -1,6 +1,7 @@
 // olvane-tool: the headless companion for scenario authors and testers. Each command runs the
 // game's own loaders and prints the resulting game state as JSON.
 
+#include "app/json_writer.h"
 #include "app/state_json.h"
 #include "app/tool_simulate.h"
 #include "app/tool_start.h"
@@ -9,6 +10,11 @@
 #include "state/game.h"
 #include "state/map_file.h"
 #include "state/save_file.h"
+#include "state/score_table.h"
+#include "turn/autoplayer.h"
+#include "turn/end_of_game.h"
+#include "turn/game_flow.h"
+#include "turn/turn_phases.h"
 
 #include <algorithm>
 #include <array>
@@ -53,12 +59,27 @@ commands:
         time per turn (--json: as JSON with the final game state); --save writes the game as it
         stands after the turns as a saved game
 
+  act --base DIR --user-dir DIR (--load FILE | --slot N [--mode M] [--rank R]) [--seed S] ACTION...
+        load a saved game, or start slot N as start does, then carry out the player's commands
+        in order and print the game state as JSON with the end-of-game view (EndOfGame) and the
+        three score tables of the user folder DIR (ScoreTables); actions:
+          turn:N       play N whole turns with the autoplayer on the player's side
+          end:RESULT   end the mission with result 0 defeat, 1 minor victory, 2 victory,
+                       3 major victory or 100 mission aborted
+          name:TEXT    enter TEXT into the score table of the game mode, where the score earns
+                       a place
+          finish       leave the end-of-game window: back to the menu, or on to the next
+                       mission of a campaign, whose briefing starts it
+          save:FILE    write the game as it stands as a saved game
+        a refused action is listed under Errors and the next one runs
+
   validate --base DIR
         check a game folder: every scenario, map, forces list, name list, rank file and text;
         prints one line per problem and exits with status 1 if there is any
 
 options:
   --base DIR    the game folder (holding BAZE, BMP, EFF)
+  --user-dir DIR  the user's folder of saves and score tables (act)
   --seed N      a fixed seed for every random choice, so that a run can be repeated
   --help        this text
 
@@ -90,8 +111,8 @@ struct Arguments
 };
 
 // Every option the commands know; each command then allows its own few.
-constexpr std::array<std::string_view, 8> ValueOptions = {"base", "seed", "slot", "mode",
-                                                          "rank", "turns", "save", "goal-types"};
+constexpr std::array<std::string_view, 10> ValueOptions = {"base", "seed",  "slot", "mode",     "rank",
+                                                           "turns", "save", "goal-types", "user-dir", "load"};
 constexpr std::array<std::string_view, 2> FlagOptions = {"help", "json"};
 
 Arguments ParseArguments(int argc, char** argv)
@@ -183,8 +204,8 @@ std::filesystem::path BaseDirOf(const Arguments& args)
 /// --seed is given, the clock otherwise.
 struct ToolSession
 {
-    explicit ToolSession(const Arguments& args)
-        : files(BaseDirOf(args), DataFiles::DefaultUserDir())
+    explicit ToolSession(const Arguments& args, std::filesystem::path userDir = DataFiles::DefaultUserDir())
+        : files(BaseDirOf(args), std::move(userDir))
     {
         const auto seed = args.options.find("seed");
         if (seed != args.options.end())
@@ -201,9 +222,9 @@ struct ToolSession
         InitShipClasses(game->classes);
     }
 
-    int Print() const
+    int Print(const std::function<void(JsonWriter&)>& extra = {}) const
     {
-        std::cout << StateToJson(game->state, game->classes, files.BaseDir().string(), presenter.shown);
+        std::cout << StateToJson(game->state, game->classes, files.BaseDir().string(), presenter.shown, extra);
         return presenter.shown.errors.empty() ? ExitOk : ExitGameError;
     }
 
@@ -328,6 +349,261 @@ int Simulate(const Arguments& args)
     return session.presenter.shown.errors.empty() ? ExitOk : ExitGameError;
 }
 
+/// One of the player's commands that act carries out.
+struct Action
+{
+    enum class Kind
+    {
+        Turns,
+        End,
+        Name,
+        Finish,
+        Save,
+    };
+    Kind kind = Kind::Finish;
+    int number = 0;
+    std::string text;
+};
+
+/// The actions are all checked before the game starts, so a misspelt one runs nothing.
+std::vector<Action> ParseActions(const std::vector<std::string>& words)
+{
+    std::vector<Action> actions;
+    for (const std::string& word : words)
+    {
+        const auto colon = word.find(':');
+        const std::string verb = word.substr(0, colon);
+        const std::string value = colon == std::string::npos ? std::string() : word.substr(colon + 1);
+        const bool hasValue = colon != std::string::npos;
+        if (verb == "finish" && !hasValue)
+        {
+            actions.push_back({Action::Kind::Finish, 0, {}});
+        }
+        else if (verb == "turn" && hasValue)
+        {
+            actions.push_back({Action::Kind::Turns, ParseNumber(value, "turn:N", 0, 65535), {}});
+        }
+        else if (verb == "end" && hasValue)
+        {
+            const int result = ParseNumber(value, "end:RESULT", 0, ResultQuit);
+            if (result > ResultMajorVictory && result != ResultQuit)
+            {
+                throw UsageError("end:RESULT takes 0, 1, 2, 3 or 100, not '" + value + "'");
+            }
+            actions.push_back({Action::Kind::End, result, {}});
+        }
+        else if (verb == "name" && hasValue)
+        {
+            actions.push_back({Action::Kind::Name, 0, value});
+        }
+        else if (verb == "save" && hasValue && !value.empty())
+        {
+            actions.push_back({Action::Kind::Save, 0, value});
+        }
+        else
+        {
+            throw UsageError("unknown action '" + word + "'");
+        }
+    }
+    return actions;
+}
+
+constexpr std::string_view MissionNotOverText = "THE MISSION HAS NOT ENDED";
+constexpr std::string_view MissionOverText = "THE MISSION HAS ALREADY ENDED";
+constexpr std::string_view NoPlaceText = "THE SCORE EARNS NO PLACE IN THE SCORE TABLE";
+
+/// The game as act plays it: the main window's start of a mission once, then the player's
+/// commands as the windows would forward them.
+class ActSession
+{
+public:
+    explicit ActSession(ToolSession& session) : session_(session), game_(*session.game) {}
+
+    void Run(const Action& action)
+    {
+        switch (action.kind)
+        {
+            case Action::Kind::Turns:
+                PlayTurns(action.number);
+                return;
+            case Action::Kind::End:
+                End(action.number);
+                return;
+            case Action::Kind::Name:
+                Name(action.text);
+                return;
+            case Action::Kind::Finish:
+                Finish();
+                return;
+            case Action::Kind::Save:
+                SaveGame(game_, action.text);
+                return;
+        }
+    }
+
+private:
+    void Refuse(std::string_view text) { session_.presenter.shown.errors.emplace_back(text); }
+
+    void PlayTurns(int turns)
+    {
+        GameState& state = game_.state;
+        if (state.GameOver != 0)
+        {
+            Refuse(MissionOverText);
+            return;
+        }
+        if (!begun_)
+        {
+            // The map view of the default screen layout: the next-unit search looks inside it.
+            state.ViewColumns = state.ViewColumns == 0 ? 24 : state.ViewColumns;
+            state.ViewRows = state.ViewRows == 0 ? 18 : state.ViewRows;
+            BeginGame(game_);
+            begun_ = true;
+        }
+        Autoplayer player(game_, session_.presenter);
+        for (int turn = 0; turn < turns && state.GameOver == 0; ++turn)
+        {
+            player.PlayTurn();
+        }
+    }
+
+    void End(int result)
+    {
+        GameState& state = game_.state;
+        if (state.GameOver != 0)
+        {
+            Refuse(MissionOverText);
+            return;
+        }
+        state.GameOver = 1;
+        state.GameResult = static_cast<std::uint8_t>(result);
+        EndMission(game_);
+    }
+
+    void Name(const std::string& name)
+    {
+        if (game_.state.GameOver == 0)
+        {
+            Refuse(MissionNotOverText);
+            return;
+        }
+        if (EnterScoreName(game_, name) == NameEntry::NotQualified)
+        {
+            Refuse(NoPlaceText);
+        }
+    }
+
+    void Finish()
+    {
+        if (game_.state.GameOver == 0)
+        {
+            Refuse(MissionNotOverText);
+            return;
+        }
+        begun_ = false;
+        if (FinishGame(game_) == FinishNext::NextMission)
+        {
+            // The message window names the next mission, and its briefing starts it.
+            session_.presenter.ShowMessage(game_.state.Flow.MessageCode);
+            if (ActivateBriefing(game_) == BriefingStart::Started)
+            {
+                LeaveBriefing(game_);
+            }
+        }
+    }
+
+    ToolSession& session_;
+    Game& game_;
+    bool begun_ = false;
+};
+
+void WriteEndOfGame(JsonWriter& json, const EndOfGameView& view)
+{
+    json.Key("EndOfGame");
+    json.BeginObject();
+    json.Field("Max", view.Max);
+    json.Field("RankIndex", view.RankIndex);
+    json.TextField("RankTitle", view.RankTitle);
+    json.TextField("Title", view.Title);
+    json.Field("QualifiesAt", view.QualifiesAt);
+    json.Key("CampaignOver");
+    json.Bool(view.CampaignOver);
+    json.Field("FinalRankIndex", view.FinalRankIndex);
+    json.TextField("FinalRankTitle", view.FinalRankTitle);
+    json.EndObject();
+}
+
+void WriteScoreTables(JsonWriter& json, const DataFiles& files)
+{
+    json.Key("ScoreTables");
+    json.BeginObject();
+    for (int mode = ModeDeathMatch; mode <= ModeCampaign; ++mode)
+    {
+        json.Key(std::to_string(mode));
+        json.BeginArray();
+        for (const ScoreRec& rec : ReadScoreTable(files, mode))
+        {
+            json.BeginObject();
+            json.TextField("Name", rec.Name.Str());
+            json.Field("Nation", rec.Nation);
+            json.Field("Number", rec.Number);
+            json.TextField("Title", rec.Title.Str());
+            json.Field("Mode", rec.Mode);
+            json.Field("Score", rec.Score);
+            json.Field("Major", rec.Major);
+            json.Field("Victories", rec.Victories);
+            json.Field("Minor", rec.Minor);
+            json.Field("Rank", rec.Rank);
+            json.EndObject();
+        }
+        json.EndArray();
+    }
+    json.EndObject();
+}
+
+int Act(const Arguments& args)
+{
+    const bool load = args.options.contains("load");
+    if (load == args.options.contains("slot"))
+    {
+        throw UsageError("act takes either --load FILE or --slot N");
+    }
+    if (load && (args.options.contains("mode") || args.options.contains("rank")))
+    {
+        throw UsageError("--mode and --rank go with --slot, not with --load");
+    }
+    const auto userDir = args.options.find("user-dir");
+    if (userDir == args.options.end() || userDir->second.empty())
+    {
+        throw UsageError("--user-dir DIR is required");
+    }
+    Arguments head{{args.positional[0]}, args.options};
+    AllowOnly(head, {"base", "user-dir", "load", "slot", "mode", "rank", "seed"}, 0);
+    const std::vector<Action> actions =
+        ParseActions(std::vector<std::string>(args.positional.begin() + 1, args.positional.end()));
+    const StartChoice choice = load ? StartChoice{} : ParseStartChoice(args, ModeMission, RankCaptain);
+    ToolSession session(args, userDir->second);
+    Game& game = *session.game;
+    const bool ready = load ? LoadSavedGame(game, args.options.at("load"))
+                            : StartToolGame(game, choice.slot, choice.mode, choice.rank);
+    if (ready)
+    {
+        if (load)
+        {
+            LeaveBriefing(game);
+        }
+        ActSession act(session);
+        for (const Action& action : actions)
+        {
+            act.Run(action);
+        }
+    }
+    return session.Print([&](JsonWriter& json) {
+        WriteEndOfGame(json, DescribeEndOfGame(game));
+        WriteScoreTables(json, session.files);
+    });
+}
+
 int Run(int argc, char** argv)
 {
     const Arguments args = ParseArguments(argc, argv);
@@ -356,6 +632,10 @@ int Run(int argc, char** argv)
     if (command == "simulate")
     {
         return Simulate(args);
+    }
+    if (command == "act")
+    {
+        return Act(args);
     }
     if (command == "validate")
     {

@@ -342,7 +342,7 @@ void WriteTexts(JsonWriter& json, const GameState& state, const ClassTable& clas
 } // namespace
 
 std::string StateToJson(const GameState& state, const ClassTable& classes, const std::string& baseDir,
-                        const ShownToPlayer& shown)
+                        const ShownToPlayer& shown, const std::function<void(JsonWriter&)>& extra)
 {
     JsonWriter json;
     json.BeginObject();
@@ -372,6 +372,10 @@ std::string StateToJson(const GameState& state, const ClassTable& classes, const
     json.EndArray();
     json.Key("Messages");
     WriteNumbers(json, shown.messages);
+    if (extra)
+    {
+        extra(json);
+    }
     json.EndObject();
     return json.Text() + "\n";
 }

@@ -10,6 +10,25 @@ std::string RankFileOf(int nation)
     return "BAZE/RANK/" + std::to_string(nation) + "RANK.TXT";
 }
 
+namespace
+{
+
+constexpr std::size_t ShortFieldWidth = 6;
+constexpr std::size_t TitleFieldWidth = 23;
+
+std::string_view Trimmed(std::string_view text)
+{
+    constexpr std::string_view Blanks = " \t\r";
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+    {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+} // namespace
+
 RankFile ReadRankFile(std::string_view text)
 {
     RankFile file;
@@ -18,19 +37,20 @@ RankFile ReadRankFile(std::string_view text)
         const std::string_view line = NextTextLine(text);
         const std::vector<std::string_view> words = TextWords(line);
         const std::optional<int> index = words.empty() ? std::nullopt : WholeNumber(words[0]);
-        if (!index || *index < 1 || *index > RankTitleCount || words.size() < 2)
+        // The fields are columns: the short form fills the 6 characters after the index and the
+        // title the 23 after it, so a 5-letter short form runs straight into the title.
+        const auto afterIndex =
+            words.empty() ? line.size() : static_cast<std::size_t>(words[0].data() + words[0].size() - line.data());
+        const std::string_view rest = line.substr(afterIndex);
+        const std::string_view shortForm = Trimmed(rest.substr(0, ShortFieldWidth));
+        if (!index || *index < 1 || *index > RankTitleCount || shortForm.empty())
         {
             file.BadLines.push_back(number);
             continue;
         }
-        // The title keeps its inner blanks: it runs from its first word to its last.
-        RankTitle rank{*index, std::string(words[1]), ""};
-        if (words.size() > 2)
-        {
-            const std::string_view last = words.back();
-            rank.Title.assign(words[2].data(), static_cast<std::size_t>(last.data() + last.size() - words[2].data()));
-        }
-        file.Titles.push_back(std::move(rank));
+        const std::string_view title =
+            rest.size() > ShortFieldWidth ? Trimmed(rest.substr(ShortFieldWidth, TitleFieldWidth)) : std::string_view();
+        file.Titles.push_back(RankTitle{*index, std::string(shortForm), std::string(title)});
     }
     return file;
 }

@@ -9,8 +9,8 @@
 namespace olvane
 {
 
-/// A nation's rank file names its 28 ranks, one a line: the rank's index, a short form and the
-/// title.
+/// A nation's rank file names its 28 ranks, one a line: the rank's index, then a 6-character
+/// field with the short form and a 23-character field with the title.
 constexpr int RankTitleCount = 28;
 
 /// The rank file of a nation, relative to the game folder.

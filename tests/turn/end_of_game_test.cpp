@@ -138,6 +138,18 @@ TEST_F(EndOfGameTest, RankTitlesComeFromTheFirstLineOfTheirIndex)
     EXPECT_EQ(RankTitleOf(game.files, NationThirdReich, 29), "");
     EXPECT_EQ(RankTitleOf(game.files, NationJapan, 1), "") << "no rank file for that nation";
     EXPECT_EQ(RankTitleOf(game.files, 0, 1), "");
+
+    // The fields are columns: a 5-letter short form runs straight into the title.
+    game.dir.Write("game/" + RankFileOf(NationCanada), "1 FADM Fleet Admiral          \n"
+                                                       "17 JOHEIJotohei                \n"
+                                                       "18\n"
+                                                       "19 SEAMNSeaman Second Class of the Fleet\n");
+    EXPECT_EQ(RankTitleOf(game.files, NationCanada, 1), "Fleet Admiral");
+    EXPECT_EQ(RankTitleOf(game.files, NationCanada, 17), "Jotohei");
+    EXPECT_EQ(RankTitleOf(game.files, NationCanada, 19), "Seaman Second Class of") << "23 characters at most";
+    const RankFile canada = ReadRankFile(*game.files.Read(RankFileOf(NationCanada)));
+    EXPECT_EQ(canada.BadLines, std::vector<int>{3});
+    EXPECT_EQ(canada.Titles.at(1).Short, "JOHEI");
 }
 
 TEST_F(EndOfGameTest, AWonCampaignMissionIsRecordedAndCarriesItsPoints)
