@@ -38,18 +38,29 @@ RankFile ReadRankFile(std::string_view text)
         const std::vector<std::string_view> words = TextWords(line);
         const std::optional<int> index = words.empty() ? std::nullopt : WholeNumber(words[0]);
         // The fields are columns: the short form fills the 6 characters after the index and the
-        // title the 23 after it, so a 5-letter short form runs straight into the title.
-        const auto afterIndex =
+        // title the 23 after it, so a 5-letter short form runs straight into the title. A line
+        // whose second word starts inside the short field was written by hand with blanks
+        // between its words, and is read by its words.
+        const std::size_t afterIndex =
             words.empty() ? line.size() : static_cast<std::size_t>(words[0].data() + words[0].size() - line.data());
         const std::string_view rest = line.substr(afterIndex);
-        const std::string_view shortForm = Trimmed(rest.substr(0, ShortFieldWidth));
+        const bool byWords =
+            words.size() > 2 && static_cast<std::size_t>(words[2].data() - rest.data()) < ShortFieldWidth;
+        const std::string_view shortForm = byWords ? words[1] : Trimmed(rest.substr(0, ShortFieldWidth));
         if (!index || *index < 1 || *index > RankTitleCount || shortForm.empty())
         {
             file.BadLines.push_back(number);
             continue;
         }
-        const std::string_view title =
-            rest.size() > ShortFieldWidth ? Trimmed(rest.substr(ShortFieldWidth, TitleFieldWidth)) : std::string_view();
+        std::string_view title;
+        if (byWords)
+        {
+            title = Trimmed(rest.substr(static_cast<std::size_t>(words[2].data() - rest.data())));
+        }
+        else if (rest.size() > ShortFieldWidth)
+        {
+            title = Trimmed(rest.substr(ShortFieldWidth, TitleFieldWidth));
+        }
         file.Titles.push_back(RankTitle{*index, std::string(shortForm), std::string(title)});
     }
     return file;
