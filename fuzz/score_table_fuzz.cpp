@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mine.Score = score;
         mine.Rank = 28;
         InsertScore(table, place, mine);
-        if (table[static_cast<std::size_t>(place - 1)] != mine || DecodeScoreTable(EncodeScoreTable(table)) != table)
+        if (table[static_cast<std::size_t>(place - 1)] != mine ||
+            DecodeScoreTable(EncodeScoreTable(table)) != table)
         {
             std::abort();
         }

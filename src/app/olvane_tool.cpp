@@ -111,8 +111,8 @@ struct Arguments
 };
 
 // Every option the commands know; each command then allows its own few.
-constexpr std::array<std::string_view, 10> ValueOptions = {"base", "seed",  "slot", "mode",     "rank",
-                                                           "turns", "save", "goal-types", "user-dir", "load"};
+constexpr std::array<std::string_view, 10> ValueOptions = {"base", "seed",       "slot",     "mode", "rank",
+                                                           "turns", "goal-types", "user-dir", "load", "save"};
 constexpr std::array<std::string_view, 2> FlagOptions = {"help", "json"};
 
 Arguments ParseArguments(int argc, char** argv)
@@ -224,7 +224,8 @@ struct ToolSession
 
     int Print(const std::function<void(JsonWriter&)>& extra = {}) const
     {
-        std::cout << StateToJson(game->state, game->classes, files.BaseDir().string(), presenter.shown, extra);
+        std::cout << StateToJson(game->state, game->classes, files.BaseDir().string(), presenter.shown,
+                                 extra);
         return presenter.shown.errors.empty() ? ExitOk : ExitGameError;
     }
 

@@ -42,7 +42,8 @@ RankFile ReadRankFile(std::string_view text)
         // whose second word starts inside the short field was written by hand with blanks
         // between its words, and is read by its words.
         const std::size_t afterIndex =
-            words.empty() ? line.size() : static_cast<std::size_t>(words[0].data() + words[0].size() - line.data());
+            words.empty() ? line.size()
+                          : static_cast<std::size_t>(words[0].data() + words[0].size() - line.data());
         const std::string_view rest = line.substr(afterIndex);
         const bool byWords =
             words.size() > 2 && static_cast<std::size_t>(words[2].data() - rest.data()) < ShortFieldWidth;

@@ -27,8 +27,8 @@ std::string SubmissionBody(const ScoreSubmission& form)
 
 SubmissionMail BuildSubmissionMail(const DataFiles& files, const ScoreSubmission& form)
 {
-    SubmissionMail mail{std::string(ScoreSubmissionAddress), std::string(ScoreSubmissionSubject),
-                        SubmissionBody(form), {}};
+    SubmissionMail mail{
+        std::string(ScoreSubmissionAddress), std::string(ScoreSubmissionSubject), SubmissionBody(form), {}};
     for (int mode = ModeDeathMatch; mode <= ModeCampaign; ++mode)
     {
         mail.Attachments.push_back(ScoreTablePath(files, mode));

@@ -106,14 +106,16 @@ ScoreTable DecodeScoreTable(std::string_view bytes)
     ScoreTable table;
     for (std::size_t i = 0; i < table.size(); ++i)
     {
-        table[i] = DecodeRecord(std::span<const std::uint8_t>(padded).subspan(i * ScoreRecordSize, ScoreRecordSize));
+        table[i] =
+            DecodeRecord(std::span<const std::uint8_t>(padded).subspan(i * ScoreRecordSize, ScoreRecordSize));
     }
     return table;
 }
 
 ScoreTable ReadScoreTable(const DataFiles& files, int mode)
 {
-    return DecodeScoreTable(ReadFileHead(ScoreTablePath(files, mode), ScoreTableSize).value_or(std::string()));
+    return DecodeScoreTable(
+        ReadFileHead(ScoreTablePath(files, mode), ScoreTableSize).value_or(std::string()));
 }
 
 bool WriteScoreTable(const DataFiles& files, int mode, const ScoreTable& table)

@@ -71,7 +71,8 @@ void UpdateCampaign(Game& game)
     {
         return;
     }
-    campaign.CarriedPoints = static_cast<std::uint16_t>(std::clamp(state.ProductionPoints, 0, MaxCarriedPoints));
+    campaign.CarriedPoints =
+        static_cast<std::uint16_t>(std::clamp(state.ProductionPoints, 0, MaxCarriedPoints));
     // The sum stays at the most a score can hold rather than wrapping round to a small one.
     campaign.Score = static_cast<std::uint16_t>(std::min(campaign.Score + state.MissionScore, 65535));
     if (campaign.MissionCounter >= 1 && campaign.MissionCounter <= CampaignMissions)
@@ -109,7 +110,8 @@ ScoreRec ScoreRecordOf(const GameState& state, std::string_view name)
         for (const CampaignEntry& entry : campaign.Entries)
         {
             rec.Major = static_cast<std::uint8_t>(rec.Major + (entry.Result == ResultMajorVictory ? 1 : 0));
-            rec.Victories = static_cast<std::uint8_t>(rec.Victories + (entry.Result == ResultVictory ? 1 : 0));
+            rec.Victories =
+                static_cast<std::uint8_t>(rec.Victories + (entry.Result == ResultVictory ? 1 : 0));
             rec.Minor = static_cast<std::uint8_t>(rec.Minor + (entry.Result == ResultMinorVictory ? 1 : 0));
         }
         rec.Rank = static_cast<std::uint8_t>(FinalRankIndex(campaign));
@@ -155,7 +157,8 @@ std::uint16_t MissionMaximum(const GameState& state)
             ++enemyPorts;
         }
     }
-    const int forces = state.SideStats(SidePlayer)[GoalTypeByte] == GoalDestroyAll ? 0 : state.EnemyForceValue;
+    const int forces =
+        state.SideStats(SidePlayer)[GoalTypeByte] == GoalDestroyAll ? 0 : state.EnemyForceValue;
     // 7 % taken from whole hundredths, so a true half goes to the even side as every score does.
     const std::int64_t share = RoundHalfEven(forces * 7 / 100.0);
     return static_cast<std::uint16_t>(MissionBase + PointsPerEnemyPort * enemyPorts + share);

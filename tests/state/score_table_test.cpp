@@ -208,9 +208,9 @@ TEST(ScoreTable, TablesLiveInTheUserFolderAndAreWrittenWhole)
     form.Mission = false;
     const SubmissionMail mail = BuildSubmissionMail(files, form);
     EXPECT_EQ(mail.Subject, "OLVANE Score Submission");
-    EXPECT_EQ(mail.Attachments, (std::vector<fs::path>{dir.Path() / "user/olvane/SK1.OBJ",
-                                                        dir.Path() / "user/olvane/SK2.OBJ",
-                                                        dir.Path() / "user/olvane/SK3.OBJ"}));
+    EXPECT_EQ(mail.Attachments,
+              (std::vector<fs::path>{dir.Path() / "user/olvane/SK1.OBJ", dir.Path() / "user/olvane/SK2.OBJ",
+                                     dir.Path() / "user/olvane/SK3.OBJ"}));
 }
 
 TEST(ScoreTable, TheUserFolderFollowsAnAbsoluteXdgDataHome)
@@ -238,8 +238,9 @@ TEST(ScoreSubmission, TheBodyNamesThePlayerTheTablesAndTheComments)
     form.NickName = "Nimitz";
     form.Email = "cinc@pac.example";
     form.Comments = {"one", "", "three"};
-    EXPECT_EQ(SubmissionBody(form), "NICK NAME:Nimitz EMAIL:cinc@pac.example Score included:MISSION DEATH-M CAMPAIGN "
-                                    " c1:one c2: c3:three");
+    EXPECT_EQ(SubmissionBody(form),
+              "NICK NAME:Nimitz EMAIL:cinc@pac.example Score included:MISSION DEATH-M CAMPAIGN "
+              " c1:one c2: c3:three");
 
     form.Email.clear();
     form.Mission = false;

@@ -1,7 +1,6 @@
-#include "turn/end_of_game.h"
-
 #include "ai/opponent_fixture.h"
 #include "state/rank_file.h"
+#include "turn/end_of_game.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +37,8 @@ protected:
         std::string ranks;
         for (int k = 1; k <= RankTitleCount; ++k)
         {
-            ranks += std::to_string(k) + " R" + std::to_string(k) + "   Rank number " + std::to_string(k) + "   \r\n";
+            ranks += std::to_string(k) + " R" + std::to_string(k) + "   Rank number " + std::to_string(k) +
+                     "   \r\n";
         }
         game.dir.Write("game/" + RankFileOf(NationThirdReich), "16 KAPT  Kapitän zur See  \n" + ranks);
     }

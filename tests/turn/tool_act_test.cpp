@@ -27,7 +27,8 @@ struct ToolRun
 ToolRun RunTool(const test::TempDir& dir, const std::string& args)
 {
     const auto out = dir.Path() / "out.txt";
-    const std::string command = std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
+    const std::string command =
+        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(out).value_or("")};
 }
@@ -67,7 +68,8 @@ std::string StateFields(const std::string& json)
 {
     const std::size_t from = json.find("\"GameMode\"");
     const std::size_t to = json.find("\"Messages\"");
-    return from == std::string::npos || to == std::string::npos ? std::string() : json.substr(from, to - from);
+    return from == std::string::npos || to == std::string::npos ? std::string()
+                                                                : json.substr(from, to - from);
 }
 
 int SlotOf(std::string_view title, int kind)
@@ -98,7 +100,8 @@ protected:
 
     ToolRun Act(const std::string& args)
     {
-        return RunTool(dir, "act --base " + GameFolder().string() + " --user-dir " + user.string() + " " + args);
+        return RunTool(dir,
+                       "act --base " + GameFolder().string() + " --user-dir " + user.string() + " " + args);
     }
 
     test::TempDir dir;
@@ -175,7 +178,8 @@ TEST_F(ToolAct, CommandsOutOfTurnAreRefusedAndTheRestRuns)
 
     for (const std::string& bad :
          {slot + "end:7", slot + "end:x", slot + "fly", slot + "turn:-1", slot + "save:", slot + "finish:now",
-          slot + "name", std::string("--seed 4 end:1"), slot + "--load x.sav end:1", std::string("--load x.sav --mode 2 end:1")})
+          slot + "name", std::string("--seed 4 end:1"), slot + "--load x.sav end:1",
+          std::string("--load x.sav --mode 2 end:1")})
     {
         const ToolRun run = Act(bad);
         EXPECT_EQ(run.status, 2) << bad;
