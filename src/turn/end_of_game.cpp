@@ -271,6 +271,7 @@ FinishNext FinishGame(Game& game)
 {
     GameState& state = game.state;
     const int result = state.GameResult;
+    state.Flow.Curtain = 0;
     ResetGame(state);
     if (InCampaign(state) && (result == ResultDefeat || result == ResultQuit))
     {

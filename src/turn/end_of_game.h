@@ -91,8 +91,8 @@ enum class FinishNext
     NextMission,
 };
 
-/// The end-of-game window finishes: the game is cleared; a lost campaign ends as a single mission
-/// would; a campaign goes on to its next step, named in the message heading with message code
+/// The end-of-game window finishes: the curtain comes down and the game is cleared; a lost
+/// campaign ends as a single mission would; a campaign goes on to its next step, named in the message heading with message code
 /// 55, or starts afresh when it is over.
 FinishNext FinishGame(Game& game);
 

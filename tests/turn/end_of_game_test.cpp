@@ -275,17 +275,16 @@ TEST_F(EndOfGameTest, FinishingLeadsToTheNextStepOrBackToTheMenu)
     // A mission or death match: back to the menu with the campaign record cleared.
     s.GameMode = ModeDeathMatch;
     s.ProductionPoints = 900;
-    s.MissionScore = 700;
     s.GameResult = ResultVictory;
-    s.PlayerNation = NationJapan;
     s.Rank = RankCadet;
+    s.Campaign.Score = 10;
+    s.Flow.Curtain = 1;
     EXPECT_EQ(FinishGame(*game), FinishNext::Menu);
     EXPECT_EQ(s.GameMode, ModeDeathMatch);
     EXPECT_EQ(s.ProductionPoints, 0);
-    EXPECT_EQ(s.MissionScore, 0);
     EXPECT_EQ(s.Rank, RankCaptain);
-    EXPECT_EQ(s.PlayerNation, 0);
-    EXPECT_EQ(s.GameResult, ResultDefeat);
+    EXPECT_EQ(s.Campaign, CampaignRec{});
+    EXPECT_EQ(s.Flow.Curtain, 0);
 }
 
 TEST_F(EndOfGameTest, AGoodMissionScoreEntersTheHallOfFame)
