@@ -2,10 +2,8 @@
 // message loop until the main window closes. `--script FILE` drives the same loop from a file of
 // input commands, for end-to-end tests and screenshots.
 
+#include "flow/game_windows.h"
 #include "platform/application.h"
-#include "platform/button.h"
-#include "platform/form.h"
-#include "platform/label.h"
 #include "platform/script.h"
 #include "platform/sound.h"
 #include "screen/game_entry.h"
@@ -41,7 +39,7 @@ constexpr std::string_view Usage = R"(usage: olvane [OPTIONS]
   --speed FACTOR    multiply the game's pauses (0 skips them, 2 plays slower)
   --start SLOT      play the mission of scenario slot SLOT at once, without the menu
   --rank 1|2|3      the rank (difficulty) of --start; default 1
-  --seed S          a fixed seed for the computer's choices in --start
+  --seed S          a fixed seed for the computer's choices
   --help            this text
 In the game: F11 or Alt+Enter switches between window and full screen.
 )";
@@ -262,49 +260,6 @@ std::filesystem::path DefaultBaseDir()
     return std::filesystem::current_path(ec);
 }
 
-/// Stands in for the main menu until the game's own screens exist: it shows what the program
-/// found at start (the layout and the game folder) and closes the program from its button.
-class StartForm : public platform::Form
-{
-public:
-    StartForm(const ProgramDefaults& defaults, const platform::DisplaySettings& display)
-        : title_(this), details_(this), exit_(this)
-    {
-        using namespace platform;
-        colour = 0x10243A;
-        title_.SetBounds(0, bounds.height / 2 - 120, bounds.width, 60);
-        title_.transparent = true;
-        title_.alignment = Alignment::Centre;
-        title_.font = Font{"ARIAL", 36, FontStyle::Bold, false, colours::Yellow};
-        title_.caption = "OLVANE";
-
-        std::ostringstream text;
-        text << defaults.version << "\n"
-             << "Desktop " << display.desktopWidth << " x " << display.desktopHeight << ", layout "
-             << int{display.layoutNumber} << ": " << display.clientWidth << " x " << display.clientHeight << ", "
-             << int{display.viewColumns} << " x " << int{display.viewRows} << " map cells"
-             << (display.resolutionSwitched != 0 ? " (scaled)" : "") << "\n"
-             << "Game folder: " << defaults.baseDir.string();
-        details_.SetBounds(0, bounds.height / 2 - 40, bounds.width, 70);
-        details_.transparent = true;
-        details_.alignment = Alignment::Centre;
-        details_.font = Font{"ARIAL", 11, FontStyle::Regular, false, colours::White};
-        details_.caption = text.str();
-
-        exit_.SetBounds(bounds.width / 2 - 70, bounds.height / 2 + 50, 140, 32);
-        exit_.font = Font{"ARIAL", 11, FontStyle::Bold, false, colours::Black};
-        exit_.caption = "EXIT";
-        exit_.onClick = [this] { Close(); };
-        defaultButton = &exit_;
-        cancelButton = &exit_;
-    }
-
-private:
-    platform::Label title_;
-    platform::Label details_;
-    platform::Button exit_;
-};
-
 int Run(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -395,11 +350,34 @@ int Run(int argc, char** argv)
         return status;
     }
 
-    // The windows, created once in their fixed order; the first is the main window and closing
-    // it ends the program.
-    StartForm start(defaults, app->Display());
-
-    app->Run(start);
+    std::unique_ptr<SeedSource> seeds;
+    if (args.seed)
+    {
+        seeds = std::make_unique<FixedSeedSource>(*args.seed);
+    }
+    else
+    {
+        seeds = std::make_unique<ClockSeedSource>();
+    }
+    Random random(*seeds);
+    random.Reseed();
+    SteadyClock clock;
+    // The windows, created once in their fixed order; the menu is the main window and closing it
+    // ends the program. Until the message window exists, its codes (the about text among them)
+    // show in a plain box.
+    GameWindows windows(random, files, clock, defaults.edition);
+    app->onForcedQuit = [&windows, &app] {
+        if (windows.mainWindow.visible)
+        {
+            windows.mainWindow.ForcedQuit();
+        }
+        else
+        {
+            app->Terminate();
+        }
+    };
+    app->Run(windows.menu);
+    app->onForcedQuit = nullptr;
     int status = app->ExitStatus();
     platform::InstallSoundEffects(nullptr);
     return status;
