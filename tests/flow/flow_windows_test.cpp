@@ -5,6 +5,7 @@
 #include "platform/timer.h"
 #include "state/class_table.h"
 #include "state/mission_texts.h"
+#include "state/save_file.h"
 
 #include <fstream>
 
@@ -113,6 +114,49 @@ TEST_F(FlowTest, LoadGameCancelledOrFailedStaysInTheMenu)
     windows->menu.SBtLOADClick();
     EXPECT_EQ(loaded, 0);
     EXPECT_TRUE(state() == before);
+}
+
+TEST_F(FlowTest, LoadGameOpensTheBriefingOfTheLoadedGameWhichStartsNothing)
+{
+    if (!HaveGameFolder())
+    {
+        GTEST_SKIP() << "no generated game folder in this build";
+    }
+    // A mission of turn 4 is saved, and another game is under way when the player loads it.
+    StartNewGame(state(), ModeMission);
+    OpenDifficulty(state());
+    windows->selection.RebuildList();
+    const int coral = RowNamed("CORAL SEA");
+    ASSERT_GT(coral, 0);
+    ASSERT_TRUE(SelectRow(game(), windows->selection.Rows()[static_cast<std::size_t>(coral - 1)]));
+    ASSERT_EQ(ActivateBriefing(game()), BriefingStart::Started);
+    state().TurnNumber = 4;
+    const int enemies = state().EnemyShipCount;
+    std::filesystem::create_directories(userDir / "SAVE");
+    const std::filesystem::path save = userDir / "SAVE" / "coral.sav";
+    ASSERT_TRUE(SaveGame(game(), save));
+    StartNewGame(state(), ModeDeathMatch);
+    state().TurnNumber = 9;
+
+    windows->menu.Show();
+    int loaded = 0;
+    windows->menu.onGameLoaded = [&] { ++loaded; };
+    windows->menu.onChooseSaveFile = [&] { return std::optional<std::filesystem::path>(save); };
+    windows->menu.SBtLOADClick();
+    ASSERT_EQ(loaded, 1);
+    EXPECT_EQ(state().GameMode, ModeMission);
+    EXPECT_EQ(state().TurnNumber, 4);
+    EXPECT_EQ(state().Flow.JustLoaded, 1);
+
+    TF08_UVOD& w = windows->briefing;
+    w.Show();
+    EXPECT_EQ(state().EnemyShipCount, enemies) << "no second set of shore defences";
+    EXPECT_EQ(w.LbIMEsc.caption, "CORAL SEA");
+    EXPECT_EQ(w.LBvreme.caption, "4. TURN");
+    w.SBTokClick();
+    EXPECT_FALSE(w.Exit().showPicture);
+    EXPECT_TRUE(w.Exit().showMainWindow);
+    EXPECT_EQ(state().Flow.JustLoaded, 0);
 }
 
 TEST_F(FlowTest, DifficultyScreenOpensAtCaptainAndMarksTheChosenRank)
