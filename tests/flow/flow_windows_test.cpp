@@ -443,6 +443,21 @@ TEST_F(FlowTest, CurtainShowsTheLayoutsPicture)
     EXPECT_EQ(ScreenPixel(600, 300), picture.Pixel(600, 300) & 0xFFFFFF);
 }
 
+TEST_F(FlowTest, LeavingTheMainWindowBringsTheMenuBack)
+{
+    windows->menu.Show();
+    state().Flow.Curtain = 1;
+    windows->curtain.Show();
+    // A game under way: the window only lays itself out when it is shown again.
+    state().TurnNumber = 3;
+    windows->mainWindow.Show();
+    EXPECT_TRUE(windows->mainWindow.Active());
+    windows->mainWindow.Hide();
+    EXPECT_FALSE(windows->curtain.visible);
+    EXPECT_EQ(state().Flow.Curtain, 0);
+    EXPECT_TRUE(windows->menu.Active());
+}
+
 TEST_F(FlowTest, OpeningScreenRunsItsStepsAndItsPauseEndsOnAClick)
 {
     TF0_KARA& w = windows->opening;
