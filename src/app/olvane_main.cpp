@@ -3,8 +3,10 @@
 // input commands, for end-to-end tests and screenshots.
 
 #include "flow/game_windows.h"
+#include "flow/message_window.h"
 #include "platform/application.h"
 #include "platform/script.h"
+#include "platform/shell.h"
 #include "platform/sound.h"
 #include "screen/game_entry.h"
 #include "state/data_files.h"
@@ -363,9 +365,18 @@ int Run(int argc, char** argv)
     random.Reseed();
     SteadyClock clock;
     // The windows, created once in their fixed order; the menu is the main window and closing it
-    // ends the program. Until the message window exists, its codes (the about text among them)
-    // show in a plain box.
+    // ends the program. Every message of the menu and of a game goes through the message window.
     GameWindows windows(random, files, clock, defaults.edition);
+    TF70_PORUKA message(windows.GameData(), files);
+    message.openPage = [](const std::string& page) { platform::OpenPage(page); };
+    message.onClosed = [&windows] {
+        if (windows.mainWindow.visible)
+        {
+            windows.mainWindow.RedrawView();
+        }
+    };
+    windows.onShowMessage = [&message](int code) { message.ShowCode(code); };
+    windows.mainWindow.onShowMessage = [&message](int code) { message.ShowCode(code); };
     app->onForcedQuit = [&windows, &app] {
         if (windows.mainWindow.visible)
         {
