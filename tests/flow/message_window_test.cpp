@@ -1,86 +1,62 @@
 #include "flow/message_window.h"
-#include "platform/application.h"
+#include "flow_fixture.h"
 #include "platform/canvas.h"
-#include "state/class_table.h"
-#include "state/data_files.h"
 #include "state/save_file.h"
-#include "support/place_unit.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 namespace olvane
 {
 namespace
 {
 
-/// The message window over the generated game folder, on an application of a desktop size.
-class MessageWindowTest : public ::testing::Test
+/// The message window over the game's windows and the generated game folder.
+class MessageWindowTest : public test::FlowTest
 {
 protected:
-    void SetUp() override { Open(platform::Size{1366, 768}); }
-
-    void TearDown() override { Close(); }
-
-    void Open(platform::Size desktop)
+    void SetUp() override
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        platform::ApplicationOptions options;
-        options.windowed = true;
-        options.desktopSize = desktop;
-        app = std::make_unique<platform::Application>(options);
-        app->SetSpeedFactor(0.0);
-        userDir = std::filesystem::temp_directory_path() / ("olvane-message-" + std::to_string(::getpid()));
-        files = std::make_unique<DataFiles>(OLVANE_GAME_DIR, userDir);
-        game = std::make_unique<Game>(presenter, random, *files, clock);
-        InitShipClasses(game->classes);
-        window = std::make_unique<TF70_PORUKA>(*game, *files);
-        window->onClosed = [this] { ++closed; };
+        FlowTest::SetUp();
+        Make();
     }
 
-    void Close()
+    void TearDown() override
     {
         window.reset();
-        game.reset();
-        app.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(userDir, ignored);
+        FlowTest::TearDown();
+    }
+
+    void Reopen(platform::Size desktop)
+    {
+        window.reset();
+        Close();
+        Open(desktop);
+        Make();
+    }
+
+    void Make()
+    {
+        window = std::make_unique<TF70_PORUKA>(game(), *files);
+        window->onClosed = [this] { ++closed; };
     }
 
     /// Shows the window for a code without its modal loop and returns what it drew.
     const std::vector<std::string>& Show(int code)
     {
-        game->state.Flow.MessageCode = static_cast<std::uint8_t>(code);
+        state().Flow.MessageCode = static_cast<std::uint8_t>(code);
         window->FormActivate();
         window->Show();
         app->Compose();
         return window->DrawnTexts();
     }
 
-    static bool Shows(const std::vector<std::string>& texts, const std::string& text)
-    {
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    }
-
-    void QueueKey(SDL_Keycode key)
-    {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = key;
-        SDL_PushEvent(&e);
-    }
-
     /// A mission in turn 7 of a conquest with thresholds 10, 12 and 7.
     void Mission()
     {
-        GameState& s = game->state;
+        GameState& s = state();
         s.TurnNumber = 7;
         s.PlayerNation = NationUnitedStates;
         s.EnemyNation = NationJapan;
@@ -91,14 +67,6 @@ protected:
         s.CurrentScenario.Title.Set("CORAL SEA");
     }
 
-    HeadlessPresenter presenter;
-    FixedSeedSource seeds{7};
-    Random random{seeds};
-    SteadyClock clock;
-    std::unique_ptr<platform::Application> app;
-    std::filesystem::path userDir;
-    std::unique_ptr<DataFiles> files;
-    std::unique_ptr<Game> game;
     std::unique_ptr<TF70_PORUKA> window;
     int closed = 0;
 };
@@ -117,14 +85,14 @@ TEST_F(MessageWindowTest, TheMissionStatusShowsItsCountersAndOffersASave)
     // SAVE GAME takes the offered name; the file holds the turn before the one shown.
     QueueKey(SDLK_RETURN);
     window->BTsaveClick();
-    const std::filesystem::path saved = files->SaveDir() / SaveFileName(DefaultSaveName(game->state));
+    const std::filesystem::path saved = files->SaveDir() / SaveFileName(DefaultSaveName(state()));
     ASSERT_TRUE(std::filesystem::exists(saved)) << saved;
     EXPECT_EQ(ReadWholeFile(saved)->at(3), 6);
-    EXPECT_EQ(game->state.TurnNumber, 7);
+    EXPECT_EQ(state().TurnNumber, 7);
     EXPECT_FALSE(window->BTsave.visible);
 
     // After EXIT TO MENU the status offers nothing to save.
-    game->state.Flow.Quit = 1;
+    state().Flow.Quit = 1;
     Show(1);
     EXPECT_FALSE(window->BTsave.visible);
 }
@@ -132,9 +100,9 @@ TEST_F(MessageWindowTest, TheMissionStatusShowsItsCountersAndOffersASave)
 TEST_F(MessageWindowTest, CodesPickTheirPictureFlagAndLinesAndAnyKeyCloses)
 {
     Mission();
-    game->state.PortCount = 3;
-    game->state.Port(3).X = 20;
-    game->state.Port(3).Y = 9;
+    state().PortCount = 3;
+    state().Port(3).X = 20;
+    state().Port(3).Y = 9;
     auto texts = Show(133);
     EXPECT_TRUE(Shows(texts, "7. TURN"));
     EXPECT_TRUE(Shows(texts, "Enemy has conquered"));
@@ -147,23 +115,22 @@ TEST_F(MessageWindowTest, CodesPickTheirPictureFlagAndLinesAndAnyKeyCloses)
     EXPECT_TRUE(Shows(texts, "You can`t have planes in this mission."));
 
     // A nation of 0 is drawn as the first flag, never written back.
-    game->state.PlayerNation = 0;
+    state().PlayerNation = 0;
     Show(52);
-    EXPECT_EQ(game->state.PlayerNation, 0);
+    EXPECT_EQ(state().PlayerNation, 0);
     window->Hide();
 
     QueueKey(SDLK_SPACE);
     window->ShowCode(53);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(game->state.Flow.MessageCode, 53);
+    EXPECT_EQ(state().Flow.MessageCode, 53);
 }
 
 TEST_F(MessageWindowTest, TheAboutLineOpensItsPageAndFitsInBothLayouts)
 {
     for (const platform::Size desktop : {platform::Size{1366, 768}, platform::Size{1024, 768}})
     {
-        Close();
-        Open(desktop);
+        Reopen(desktop);
         std::string opened;
         window->openPage = [&opened](const std::string& page) { opened = page; };
         const auto& texts = Show(53);
@@ -176,7 +143,7 @@ TEST_F(MessageWindowTest, TheAboutLineOpensItsPageAndFitsInBothLayouts)
         window->LB2.Click();
         EXPECT_FALSE(window->Showing());
         // Every line's text fits its label, the longest warning among them.
-        game->state.Flow.MessageCode = 251;
+        state().Flow.MessageCode = 251;
         window->FormActivate();
         platform::Picture scratch(1, 1);
         platform::Canvas measure(scratch);
