@@ -1,9 +1,7 @@
 #include "state/save_file.h"
-#include "support/test_game.h"
+#include "support/tool_run.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace olvane
 {
@@ -11,36 +9,10 @@ namespace olvane
 namespace
 {
 
-struct ToolRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunProgram(std::string_view program, const test::TempDir& dir, const std::string& args)
-{
-    const auto out = dir.Path() / "stdout.txt";
-    const auto err = dir.Path() / "stderr.txt";
-    const std::string command =
-        std::string(program) + " " + args + " >" + out.string() + " 2>" + err.string() + " </dev/null";
-    const int raw = std::system(command.c_str());
-    ToolRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadWholeFile(out).value_or("");
-    run.err = ReadWholeFile(err).value_or("");
-    return run;
-}
-
-ToolRun RunTool(const test::TempDir& dir, const std::string& args)
-{
-    return RunProgram(OLVANE_TOOL_PATH, dir, args);
-}
-
-bool Contains(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
-}
+using test::Contains;
+using test::RunProgram;
+using test::RunTool;
+using test::ToolRun;
 
 constexpr std::string_view PortMap = "20 20\n"
                                      "1 1 10 12\n"
@@ -127,8 +99,7 @@ TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
 TEST(OlvaneProgram, BadCommandLinesAreRefusedBeforeAnyWindowOpens)
 {
     test::TempDir dir;
-    const std::string game = (std::filesystem::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() /
-                              "game").string();
+    const std::string game = test::GeneratedGameFolder().string();
     dir.Write("empty/readme.txt", "");
     dir.Write("script-folder/readme.txt", "");
     const std::string base = " --base " + game;

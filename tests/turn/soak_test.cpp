@@ -11,6 +11,7 @@
 #include "turn/autoplayer.h"
 #include "turn/invariants.h"
 #include "turn/turn_phases.h"
+#include "support/tool_run.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -183,11 +184,7 @@ private:
     test::TempDir dir_;
 };
 
-/// The data pack the build generates, when this build made one.
-fs::path GeneratedGameFolder()
-{
-    return fs::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() / "game";
-}
+using test::GeneratedGameFolder;
 
 } // namespace
 

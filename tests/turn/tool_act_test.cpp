@@ -3,12 +3,10 @@
 
 #include "state/data_files.h"
 #include "state/scenario.h"
-#include "support/test_game.h"
+#include "support/tool_run.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace olvane
 {
@@ -18,30 +16,10 @@ namespace
 
 namespace fs = std::filesystem;
 
-struct ToolRun
-{
-    int status = -1;
-    std::string out;
-};
-
-ToolRun RunTool(const test::TempDir& dir, const std::string& args)
-{
-    const auto out = dir.Path() / "out.txt";
-    const std::string command =
-        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(out).value_or("")};
-}
-
-bool Contains(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-fs::path GameFolder()
-{
-    return fs::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() / "game";
-}
+using test::Contains;
+using test::GeneratedGameFolder;
+using test::RunTool;
+using test::ToolRun;
 
 /// The number after the first "key": at or after `from`; -1 when there is none.
 long long NumberAt(const std::string& json, std::string_view key, std::size_t from = 0)
@@ -74,7 +52,7 @@ std::string StateFields(const std::string& json)
 
 int SlotOf(std::string_view title, int kind)
 {
-    const DataFiles files(GameFolder(), GameFolder());
+    const DataFiles files(GeneratedGameFolder(), GeneratedGameFolder());
     for (const ScenarioRec& rec : ReadScenarioDatabase(files, 2))
     {
         if (rec.Title.Str() == title && rec.Kind == kind)
@@ -90,7 +68,7 @@ class ToolAct : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (!fs::exists(GameFolder() / "BAZE"))
+        if (!fs::exists(GeneratedGameFolder() / "BAZE"))
         {
             GTEST_SKIP() << "no generated game folder in this build";
         }
@@ -101,7 +79,7 @@ protected:
     ToolRun Act(const std::string& args)
     {
         return RunTool(dir,
-                       "act --base " + GameFolder().string() + " --user-dir " + user.string() + " " + args);
+                       "act --base " + GeneratedGameFolder().string() + " --user-dir " + user.string() + " " + args);
     }
 
     test::TempDir dir;
@@ -185,7 +163,7 @@ TEST_F(ToolAct, CommandsOutOfTurnAreRefusedAndTheRestRuns)
         EXPECT_EQ(run.status, 2) << bad;
         EXPECT_TRUE(run.out.empty()) << bad;
     }
-    const ToolRun noUser = RunTool(dir, "act --base " + GameFolder().string() + " " + slot + "end:1");
+    const ToolRun noUser = RunTool(dir, "act --base " + GeneratedGameFolder().string() + " " + slot + "end:1");
     EXPECT_EQ(noUser.status, 2) << "the user folder is never guessed";
 }
 
@@ -193,7 +171,7 @@ TEST_F(ToolAct, TurnsPlayAsTheSimulationPlaysThem)
 {
     const ToolRun act = Act("--slot " + std::to_string(hawaii) + " --seed 21 turn:2 turn:1");
     const ToolRun simulated = RunTool(dir, "simulate --json --slot " + std::to_string(hawaii) +
-                                               " --turns 3 --seed 21 --base " + GameFolder().string());
+                                               " --turns 3 --seed 21 --base " + GeneratedGameFolder().string());
     ASSERT_EQ(act.status, 0);
     ASSERT_FALSE(StateFields(act.out).empty());
     EXPECT_EQ(StateFields(act.out), StateFields(simulated.out));

@@ -2,12 +2,10 @@
 // this build generated.
 
 #include "state/data_files.h"
-#include "support/test_game.h"
+#include "support/tool_run.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace olvane
 {
@@ -17,25 +15,10 @@ namespace
 
 namespace fs = std::filesystem;
 
-struct ToolRun
-{
-    int status = -1;
-    std::string out;
-};
-
-ToolRun RunTool(const test::TempDir& dir, const std::string& args)
-{
-    const auto out = dir.Path() / "out.txt";
-    const std::string command =
-        std::string(OLVANE_TOOL_PATH) + " " + args + " >" + out.string() + " 2>/dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(out).value_or("")};
-}
-
-bool Contains(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
-}
+using test::Contains;
+using test::GeneratedGameFolder;
+using test::RunTool;
+using test::ToolRun;
 
 /// The final state of a simulate --json run: everything from its "State" key on.
 std::string StatePart(const std::string& json)
@@ -44,21 +27,16 @@ std::string StatePart(const std::string& json)
     return at == std::string::npos ? std::string() : json.substr(at);
 }
 
-fs::path GameFolder()
-{
-    return fs::path(OLVANE_TOOL_PATH).parent_path().parent_path().parent_path() / "game";
-}
-
 } // namespace
 
 TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
 {
-    if (!fs::exists(GameFolder() / "BAZE"))
+    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
     {
         GTEST_SKIP() << "no generated game folder in this build";
     }
     test::TempDir dir;
-    const std::string base = " --base " + GameFolder().string();
+    const std::string base = " --base " + GeneratedGameFolder().string();
     const std::string save = (dir.Path() / "start.sav").string();
     ToolRun run = RunTool(dir, "start --slot 27 --mode 2 --rank 3 --seed 9 --save " + save + base);
     EXPECT_EQ(run.status, 0);
@@ -82,12 +60,12 @@ TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
 
 TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
 {
-    if (!fs::exists(GameFolder() / "BAZE"))
+    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
     {
         GTEST_SKIP() << "no generated game folder in this build";
     }
     test::TempDir dir;
-    const std::string args = "simulate --slot 26 --turns 40 --seed 21 --json --base " + GameFolder().string();
+    const std::string args = "simulate --slot 26 --turns 40 --seed 21 --json --base " + GeneratedGameFolder().string();
     const ToolRun first = RunTool(dir, args);
     const ToolRun second = RunTool(dir, args);
     EXPECT_EQ(first.status, 0);
@@ -96,25 +74,25 @@ TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
     ASSERT_FALSE(StatePart(first.out).empty());
     EXPECT_EQ(StatePart(first.out), StatePart(second.out));
     const ToolRun other =
-        RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GameFolder().string());
+        RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GeneratedGameFolder().string());
     EXPECT_NE(StatePart(first.out), StatePart(other.out)) << "another seed, another game";
 
     const ToolRun text =
-        RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GameFolder().string());
+        RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GeneratedGameFolder().string());
     EXPECT_TRUE(Contains(text.out, "turns played: "));
     EXPECT_TRUE(Contains(text.out, "median time per turn: "));
-    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GameFolder().string()).status, 2)
+    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GeneratedGameFolder().string()).status, 2)
         << "--turns missing";
 }
 
 TEST(ToolStartAndSimulate, SimulatedGamesSaveAndLoadFromTheCommandLine)
 {
-    if (!fs::exists(GameFolder() / "BAZE"))
+    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
     {
         GTEST_SKIP() << "no generated game folder in this build";
     }
     test::TempDir dir;
-    const std::string base = " --base " + GameFolder().string();
+    const std::string base = " --base " + GeneratedGameFolder().string();
     const auto file = [&](const char* name) { return (dir.Path() / name).string(); };
     EXPECT_EQ(RunTool(dir, "simulate --slot 26 --turns 4 --seed 3 --save " + file("a.sav") + base).status, 0);
     EXPECT_EQ(RunTool(dir, "load " + file("a.sav") + " --save " + file("b.sav") + base).status, 0);
