@@ -70,7 +70,8 @@ commands:
                        a place
           finish       leave the end-of-game window: back to the menu, or on to the next
                        mission of a campaign, whose briefing starts it
-          save:FILE    write the game as it stands as a saved game
+          save:FILE    SAVE GAME of the mission status: the turn before the one shown, the
+                       name lower-cased, ".sav" added when missing
         a refused action is listed under Errors and the next one runs
 
   validate --base DIR
@@ -436,9 +437,12 @@ public:
             case Action::Kind::Finish:
                 Finish();
                 return;
-            case Action::Kind::Save:
-                SaveGame(game_, action.text);
+            case Action::Kind::Save: {
+                // The player's SAVE GAME of the mission status, so a tester saves what a player would.
+                const std::filesystem::path path(action.text);
+                SaveFromMissionStatus(game_, path.parent_path(), path.filename().string());
                 return;
+            }
         }
     }
 
