@@ -57,6 +57,8 @@ public:
     std::uint8_t PlayerNation = 0;
     std::uint8_t EnemyNation = 0;
     std::uint8_t PlayerShipCount = 0;
+    /// The player's active aircraft, counted again whenever production finishes.
+    std::uint8_t AircraftCount = 0;
     std::uint8_t EnemyShipCount = 0;
     std::uint8_t AIGroupCount = 0;
     std::uint16_t EnemyForceValue = 0;
