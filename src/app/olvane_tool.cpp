@@ -72,6 +72,8 @@ commands:
                        mission of a campaign, whose briefing starts it
           save:FILE    SAVE GAME of the mission status: the turn before the one shown, the
                        name lower-cased, ".sav" added when missing
+          clear:MODE   CLEAR TABLE of the hall of fame, answered Yes: the score table of game
+                       mode 1, 2 or 3 becomes fifteen empty places
         a refused action is listed under Errors and the next one runs
 
   validate --base DIR
@@ -361,6 +363,7 @@ struct Action
         Name,
         Finish,
         Save,
+        Clear,
     };
     Kind kind = Kind::Finish;
     int number = 0;
@@ -397,6 +400,11 @@ std::vector<Action> ParseActions(const std::vector<std::string>& words)
         else if (verb == "name" && hasValue)
         {
             actions.push_back({Action::Kind::Name, 0, value});
+        }
+        else if (verb == "clear" && hasValue)
+        {
+            actions.push_back(
+                {Action::Kind::Clear, ParseNumber(value, "clear:MODE", ModeDeathMatch, ModeCampaign), {}});
         }
         else if (verb == "save" && hasValue && !value.empty())
         {
@@ -436,6 +444,9 @@ public:
                 return;
             case Action::Kind::Finish:
                 Finish();
+                return;
+            case Action::Kind::Clear:
+                ClearHallOfFame(game_, action.number);
                 return;
             case Action::Kind::Save: {
                 // The player's SAVE GAME of the mission status, so a tester saves what a player would.

@@ -1,5 +1,6 @@
 #include "turn/end_of_game.h"
 
+#include "state/range_error.h"
 #include "state/rank_file.h"
 #include "state/rounding.h"
 #include "state/scenario.h"
@@ -265,6 +266,20 @@ NameEntry EnterScoreName(Game& game, std::string_view name)
     }
     game.state.Flow.ScoreTableOrigin = state.GameMode;
     return NameEntry::Entered;
+}
+
+bool ClearHallOfFame(Game& game, int mode)
+{
+    if (mode < ModeDeathMatch || mode > ModeCampaign)
+    {
+        throw RangeError("game mode", mode);
+    }
+    if (!ClearScoreTable(game.files, mode))
+    {
+        game.presenter.ShowError(ScoreTableWriteErrorText);
+        return false;
+    }
+    return true;
 }
 
 FinishNext FinishGame(Game& game)

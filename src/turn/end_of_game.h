@@ -82,6 +82,10 @@ enum class NameEntry
 /// game mode's table, which is written back whole.
 NameEntry EnterScoreName(Game& game, std::string_view name);
 
+/// CLEAR TABLE in the hall of fame, once the player said Yes: the table of game mode 1..3 becomes
+/// fifteen empty places. False, with the player told, when it could not be written.
+bool ClearHallOfFame(Game& game, int mode);
+
 /// What follows the end-of-game window.
 enum class FinishNext
 {
@@ -92,8 +96,8 @@ enum class FinishNext
 };
 
 /// The end-of-game window finishes: the curtain comes down and the game is cleared; a lost
-/// campaign ends as a single mission would; a campaign goes on to its next step, named in the message heading with message code
-/// 55, or starts afresh when it is over.
+/// campaign ends as a single mission would; a campaign goes on to its next step, named in the message heading
+/// with message code 55, or starts afresh when it is over.
 FinishNext FinishGame(Game& game);
 
 } // namespace olvane

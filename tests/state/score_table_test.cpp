@@ -203,14 +203,20 @@ TEST(ScoreTable, TablesLiveInTheUserFolderAndAreWrittenWhole)
     EXPECT_FALSE(WriteScoreTable(blocked, ModeDeathMatch, FullTable()));
     EXPECT_EQ(ReadScoreTable(blocked, ModeDeathMatch), ScoreTable{});
 
-    // The three tables are always attached to a submission, whatever is ticked.
+    // The three tables are always attached to a submission, whatever is ticked, and the ones the
+    // player has not got yet are written empty first; a table with places keeps them.
+    ASSERT_TRUE(WriteScoreTable(files, ModeMission, FullTable()));
     ScoreSubmission form;
     form.Mission = false;
-    const SubmissionMail mail = BuildSubmissionMail(files, form);
+    const SubmissionMail mail = PrepareSubmission(files, form, "");
     EXPECT_EQ(mail.Subject, "OLVANE Score Submission");
+    EXPECT_EQ(mail.To, "");
     EXPECT_EQ(mail.Attachments,
               (std::vector<fs::path>{dir.Path() / "user/olvane/SK1.OBJ", dir.Path() / "user/olvane/SK2.OBJ",
                                      dir.Path() / "user/olvane/SK3.OBJ"}));
+    EXPECT_EQ(ReadWholeFile(ScoreTablePath(files, ModeDeathMatch)), std::string(810, '\0'));
+    EXPECT_EQ(ReadScoreTable(files, ModeMission), FullTable());
+    EXPECT_EQ(ReadWholeFile(ScoreTablePath(files, ModeCampaign))->size(), 810u);
 }
 
 TEST(ScoreTable, TheUserFolderFollowsAnAbsoluteXdgDataHome)
@@ -250,6 +256,15 @@ TEST(ScoreSubmission, TheBodyNamesThePlayerTheTablesAndTheComments)
     form.Campaign = false;
     form.DeathMatch = true;
     EXPECT_EQ(SubmissionBody(form), "NICK NAME:Nimitz EMAIL: Score included:DEATH-M  c1:one c2: c3:three");
+
+    // What the player typed reaches the mail program's command line without line breaks or
+    // control characters; the address of the settings likewise.
+    form.NickName = "Nim\nitz\x1B[2J";
+    form.Comments = {"a\r\nb", "\t", "\x7F"};
+    EXPECT_EQ(SubmissionBody(form), "NICK NAME:Nimitz[2J EMAIL: Score included:DEATH-M  c1:ab c2: c3:");
+    test::TempDir dir;
+    const DataFiles files(dir.Path() / "game", dir.Path() / "user");
+    EXPECT_EQ(BuildSubmissionMail(files, form, "scores@example.org\n").To, "scores@example.org");
 }
 
 } // namespace olvane

@@ -135,6 +135,11 @@ TEST_F(ToolAct, AMissionScoreEntersTheTableOfItsMode)
     EXPECT_TRUE(Contains(TableRecord(major.out, ModeMission, 1), "\"Name\": \"Kurita\""));
     EXPECT_TRUE(Contains(TableRecord(major.out, ModeMission, 3), "\"Name\": \"Nagumo\""));
     EXPECT_FALSE(Contains(major.out, "\"Loser\""));
+
+    // CLEAR TABLE empties the mode's table and leaves the others.
+    ASSERT_EQ(Act(slot + "end:2 name:Spruance clear:2").status, 0);
+    EXPECT_EQ(ReadWholeFile(user / "SK2.OBJ"), std::string(810, '\0'));
+    EXPECT_FALSE(fs::exists(user / "SK1.OBJ"));
 }
 
 TEST_F(ToolAct, CommandsOutOfTurnAreRefusedAndTheRestRuns)
@@ -156,8 +161,8 @@ TEST_F(ToolAct, CommandsOutOfTurnAreRefusedAndTheRestRuns)
 
     for (const std::string& bad :
          {slot + "end:7", slot + "end:x", slot + "fly", slot + "turn:-1", slot + "save:", slot + "finish:now",
-          slot + "name", std::string("--seed 4 end:1"), slot + "--load x.sav end:1",
-          std::string("--load x.sav --mode 2 end:1")})
+          slot + "clear:4", slot + "clear:", slot + "name", std::string("--seed 4 end:1"),
+          slot + "--load x.sav end:1", std::string("--load x.sav --mode 2 end:1")})
     {
         const ToolRun run = Act(bad);
         EXPECT_EQ(run.status, 2) << bad;
