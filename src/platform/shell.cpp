@@ -91,16 +91,16 @@ std::vector<std::string> MailCommand(const MailMessage& mail)
     {
         argv.insert(argv.end(), {"--attach", file.string()});
     }
-    argv.push_back(mail.recipient);
+    // Without a recipient the mail program opens with an empty "To" for the player to fill.
+    if (!mail.recipient.empty())
+    {
+        argv.push_back(mail.recipient);
+    }
     return argv;
 }
 
 ShellResult SendMail(const MailMessage& mail)
 {
-    if (mail.recipient.empty())
-    {
-        return ShellResult{false, "the mail has no recipient"};
-    }
     return StartProgram(MailCommand(mail));
 }
 

@@ -30,7 +30,7 @@ struct MailMessage
     std::vector<std::filesystem::path> attachments;
 };
 
-/// The xdg-email command line for a mail.
+/// The xdg-email command line for a mail; an empty recipient is left out.
 std::vector<std::string> MailCommand(const MailMessage& mail);
 
 /// Hands a mail to the user's mail program (xdg-email), which shows it for sending.
