@@ -36,7 +36,7 @@ RankFile ReadRankFile(std::string_view text)
     {
         const std::string_view line = NextTextLine(text);
         const std::vector<std::string_view> words = TextWords(line);
-        const std::optional<int> index = words.empty() ? std::nullopt : WholeNumber(words[0]);
+        const int index = words.empty() ? 0 : WholeNumber(words[0]).value_or(0);
         // The fields are columns: the short form fills the 6 characters after the index and the
         // title the 23 after it, so a 5-letter short form runs straight into the title. A line
         // whose second word starts inside the short field was written by hand with blanks
@@ -48,7 +48,7 @@ RankFile ReadRankFile(std::string_view text)
         const bool byWords =
             words.size() > 2 && static_cast<std::size_t>(words[2].data() - rest.data()) < ShortFieldWidth;
         const std::string_view shortForm = byWords ? words[1] : Trimmed(rest.substr(0, ShortFieldWidth));
-        if (!index || *index < 1 || *index > RankTitleCount || shortForm.empty())
+        if (index < 1 || index > RankTitleCount || shortForm.empty())
         {
             file.BadLines.push_back(number);
             continue;
@@ -62,7 +62,7 @@ RankFile ReadRankFile(std::string_view text)
         {
             title = Trimmed(rest.substr(ShortFieldWidth, TitleFieldWidth));
         }
-        file.Titles.push_back(RankTitle{*index, std::string(shortForm), std::string(title)});
+        file.Titles.push_back(RankTitle{index, std::string(shortForm), std::string(title)});
     }
     return file;
 }
