@@ -3,6 +3,8 @@
 #include "platform/canvas.h"
 #include "state/data_files.h"
 
+#include <algorithm>
+
 namespace olvane
 {
 
@@ -77,6 +79,20 @@ platform::PictureList LoadSpriteList(const DataFiles& files, bool computer)
         }
     }
     return list;
+}
+
+void ShadePicture(platform::Picture& picture, const platform::Rect& band)
+{
+    const int right = std::min(band.x + band.width, picture.Width());
+    const int bottom = std::min(band.y + band.height, picture.Height());
+    for (int y = std::max(band.y, 0); y < bottom; ++y)
+    {
+        for (int x = std::max(band.x, 0); x < right; ++x)
+        {
+            const platform::Colour c = picture.Pixel(x, y);
+            picture.SetPixel(x, y, ((c >> 2) & 0x3F3F3F) + ((c >> 3) & 0x1F1F1F));
+        }
+    }
 }
 
 void DrawFrame(platform::Canvas& canvas, int x, int y, const platform::PictureList& list, int index)

@@ -4,14 +4,24 @@
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "state/mission_texts.h"
+#include "turn/end_of_game.h"
 #include "turn/game_flow.h"
 
 namespace olvane
 {
 
+namespace
+{
+
+/// How often a pending end of a mission looks whether play is back at the top level.
+constexpr int EndOfGameRetry = 20;
+
+} // namespace
+
 GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edition)
     : menu(files, edition), opening(files, edition), mainWindow(random, files, clock), selection(GameData()),
-      briefing(GameData()), textWindow(GameData()), missionPicture(GameData()), curtain(files)
+      briefing(GameData()), endOfGame(GameData()), scores(GameData()), textWindow(GameData()),
+      submission(files, edition), missionPicture(GameData()), curtain(files), endOfGameTimer_(EndOfGameRetry)
 {
     GameData().state.EditionNumber = static_cast<std::uint8_t>(edition);
     menu.Attach(GameData());
@@ -28,6 +38,14 @@ GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edi
     };
     // Leaving the main game window, at the end of a game or to the menu, brings the menu back.
     mainWindow.onHide = [this] { ReturnToMenu(); };
+    mainWindow.onEndOfGame = [this] { endOfGameTimer_.SetEnabled(true); };
+    endOfGameTimer_.onTimer = [this] { RunPendingEndOfGame(); };
+    menu.onOpenScores = [this] { scores.ShowModal(); };
+    endOfGame.onOpenScores = [this] { scores.ShowModal(); };
+    scores.onOpenSubmission = [this] { submission.ShowModal(); };
+    submission.sendMail = [](const SubmissionMail& mail) {
+        return platform::SendMail(platform::MailMessage{mail.To, mail.Subject, mail.Body, mail.Attachments}).started;
+    };
     opening.loadSteps = {
         [this] { textWindow.Preload(); },
         [this] { selection.Preload(); },
@@ -131,6 +149,40 @@ void GameWindows::OpenBriefing()
 void GameWindows::ShowMainWindow()
 {
     mainWindow.Show();
+}
+
+void GameWindows::RunPendingEndOfGame()
+{
+    // A window the ending command came from (the headquarters) may still be open; the end of the
+    // game waits until play is back at the top level.
+    if (platform::Application::Instance().InModalLoop())
+    {
+        return;
+    }
+    endOfGameTimer_.SetEnabled(false);
+    ShowEndOfGame();
+}
+
+void GameWindows::ShowEndOfGame()
+{
+    endOfGame.ShowModal();
+    if (Terminated())
+    {
+        return;
+    }
+    if (FinishGame(GameData()) == FinishNext::Menu)
+    {
+        ReturnToMenu();
+        return;
+    }
+    // The next campaign mission: its name with message 55, then its briefing over the curtain.
+    curtain.Show();
+    ShowMessage(NextMissionMessage);
+    if (Terminated())
+    {
+        return;
+    }
+    OpenBriefing();
 }
 
 void GameWindows::ReturnToMenu()

@@ -3,10 +3,14 @@
 #include "flow/briefing.h"
 #include "flow/curtain.h"
 #include "flow/difficulty_screen.h"
+#include "flow/end_of_game_window.h"
 #include "flow/main_menu.h"
 #include "flow/mission_picture.h"
 #include "flow/opening_screen.h"
+#include "flow/score_submission_window.h"
+#include "flow/score_table_window.h"
 #include "flow/selection_screen.h"
+#include "platform/timer.h"
 #include "screen/main_window.h"
 
 #include <functional>
@@ -38,6 +42,13 @@ public:
     /// The curtain comes down and the menu is seen again.
     void ReturnToMenu();
 
+    /// The end of a mission, once the turn code that ended it has returned: the end-of-game
+    /// window, then the menu or, in a campaign, the next mission's name and briefing.
+    void ShowEndOfGame();
+
+    /// True from the end of a mission until its end-of-game window opens.
+    bool EndOfGamePending() const { return endOfGameTimer_.Enabled(); }
+
     /// The message window with a code; a plain box with the code's lines until it is set.
     std::function<void(int code)> onShowMessage;
 
@@ -47,13 +58,21 @@ public:
     TForm1 mainWindow;
     TF04_SIDE selection;
     TF08_UVOD briefing;
+    TF85_KRAJ endOfGame;
+    TF88_SKOR scores;
     TF130_TEKST textWindow;
+    TFSUBMIT submission;
     TF_JPG missionPicture;
     Tf_zavesa curtain;
 
 private:
     bool Terminated() const;
     void ShowMessage(int code);
+    void RunPendingEndOfGame();
+
+    // The turn code only marks the end of a mission; this timer opens the end-of-game window
+    // from the event loop once that code has returned.
+    platform::Timer endOfGameTimer_;
 };
 
 } // namespace olvane
