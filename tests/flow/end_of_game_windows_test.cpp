@@ -2,6 +2,8 @@
 // submission, and the way from the turn code's end of a mission to the menu or the next mission.
 
 #include "flow/flow_art.h"
+#include "platform/message_box.h"
+#include "platform/timer.h"
 #include "flow_fixture.h"
 #include "state/rank_file.h"
 #include "state/score_table.h"
@@ -325,6 +327,16 @@ TEST_F(FlowTest, TheEndOfAMissionWaitsForTheTurnCodeThenLeadsToTheMenu)
     windows->mainWindow.ShowEndOfGame();
     EXPECT_EQ(shown, 0);
     EXPECT_TRUE(windows->EndOfGamePending());
+    // A window still open over the game (the headquarters' EXIT TO MENU) holds it back until closed.
+    platform::Timer answer(150, true);
+    int shownWhileOpen = -1;
+    answer.onTimer = [&] {
+        shownWhileOpen = shown;
+        answer.SetEnabled(false);
+        QueueKey(SDLK_RETURN);
+    };
+    platform::ShowMessage("HEADQUARTERS");
+    EXPECT_EQ(shownWhileOpen, 0);
     for (int i = 0; i < 200 && windows->EndOfGamePending(); ++i)
     {
         app->ProcessMessages();
