@@ -210,6 +210,21 @@ void BuildZoneSectors(GameState& state)
     {
         BuildZone(state, zone);
     }
+    // A loaded game's groups go on patrolling the sectors they held: those stay theirs, so no
+    // second group is sent down the same lane. A new game's groups hold none yet.
+    for (int g = 1; g <= GroupCount; ++g)
+    {
+        const AIGroupRec& group = state.AIGroup(g);
+        if (group.Zone <= HomeZoneCount || group.Zone > LastZone(state) || group.Sector == 0)
+        {
+            continue;
+        }
+        AIZoneRec& zone = state.AIZone(group.Zone);
+        if (group.Sector <= zone.SectorCount && zone.Sectors[group.Sector - 1U].Owner == 0)
+        {
+            zone.Sectors[group.Sector - 1U].Owner = static_cast<std::uint8_t>(g);
+        }
+    }
 }
 
 int EnemyHomeZone(const GameState& state)

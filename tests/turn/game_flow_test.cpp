@@ -1,5 +1,6 @@
 #include "turn/game_flow.h"
 
+#include "ai/opponent.h"
 #include "ai/opponent_fixture.h"
 #include "ai/opponent_groups.h"
 #include "state/save_file.h"
@@ -286,6 +287,11 @@ TEST_F(GameFlowTest, LoadGameTakesOverOnlyAWholeSave)
     EXPECT_EQ(state().AIGroup(1).Sector, 2);
     EXPECT_EQ(state().AIGroup(2).Zone, 2) << "the computer's home zone";
     EXPECT_EQ(state().AIGroup(2).Sector, 0);
+    // The sector table the main window lays out again keeps group 1's lane its own.
+    BuildZoneSectors(state());
+    ASSERT_GE(state().AIZone(5).SectorCount, 2);
+    EXPECT_EQ(state().AIZone(5).Sectors[1].Owner, 1);
+    EXPECT_EQ(state().AIZone(5).Sectors[0].Owner, 0);
 
     // The briefing after the load starts nothing: no second set of defences, no tech reset.
     EXPECT_EQ(ActivateBriefing(*game), BriefingStart::LabelsOnly);
