@@ -14,6 +14,8 @@
 #include "turn/autoplayer.h"
 #include "turn/end_of_game.h"
 #include "turn/game_flow.h"
+#include "turn/production.h"
+#include "turn/technology.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -68,13 +70,22 @@ commands:
                        3 major victory or 100 mission aborted
           name:TEXT    enter TEXT into the score table of the game mode, where the score earns
                        a place
-          finish       leave the end-of-game window: back to the menu, or on to the next
-                       mission of a campaign, whose briefing starts it
+          buy:CLASS    BUY UNIT on the production list's row of class CLASS
+          remove:CLASS REMOVE UNIT on that row
+          finish       FINISH of the production window: the listed units are created; once the
+                       mission has ended, leave the end-of-game window instead: back to the
+                       menu, or on to the next mission of a campaign, whose briefing starts it
+          tech:CATEGORY:ATTRIBUTE:MARK
+                       BUY TECHNOLOGY on that mark (attribute 1 armour, 2 fire, 3 speed, 4 radar)
+          restriction:N  set the scenario's purchase restriction (0..4, 11..14), for tests
           save:FILE    SAVE GAME of the mission status: the turn before the one shown, the
                        name lower-cased, ".sav" added when missing
           clear:MODE   CLEAR TABLE of the hall of fame, answered Yes: the score table of game
                        mode 1, 2 or 3 becomes fifteen empty places
-        a refused action is listed under Errors and the next one runs
+        a refused action is listed under Errors (a box's text) or Messages (a message
+        code) and the next one runs; the JSON adds Purchase (the list's Rows with a count:
+        Row, Class, Count; and DeploymentPending) and Technology (all 73 marks: Category,
+        Attribute, Mark, Price, State 0 available, 1 achieved, 2 previous mark needed)
 
   validate --base DIR
         check a game folder: every scenario, map, forces list, name list, rank file and text;
@@ -362,6 +373,10 @@ struct Action
         End,
         Name,
         Finish,
+        Buy,
+        Remove,
+        Tech,
+        Restriction,
         Save,
         Clear,
     };
@@ -369,6 +384,26 @@ struct Action
     int number = 0;
     std::string text;
 };
+
+/// CATEGORY:ATTRIBUTE:MARK of tech: the mark's index in the technology table.
+int ParseTechMark(const std::string& value)
+{
+    const auto first = value.find(':');
+    const auto second = first == std::string::npos ? first : value.find(':', first + 1);
+    if (second == std::string::npos)
+    {
+        throw UsageError("tech takes CATEGORY:ATTRIBUTE:MARK, not '" + value + "'");
+    }
+    const int category = ParseNumber(value.substr(0, first), "tech CATEGORY", 0, 12);
+    const int attribute = ParseNumber(value.substr(first + 1, second - first - 1), "tech ATTRIBUTE", 1, 4);
+    const int mark = ParseNumber(value.substr(second + 1), "tech MARK", 1, 3);
+    const int index = TechIndexOf(category, attribute, mark);
+    if (index < 0)
+    {
+        throw UsageError("no technology mark " + value);
+    }
+    return index;
+}
 
 /// The actions are all checked before the game starts, so a misspelt one runs nothing.
 std::vector<Action> ParseActions(const std::vector<std::string>& words)
@@ -400,6 +435,23 @@ std::vector<Action> ParseActions(const std::vector<std::string>& words)
         else if (verb == "name" && hasValue)
         {
             actions.push_back({Action::Kind::Name, 0, value});
+        }
+        else if ((verb == "buy" || verb == "remove") && hasValue)
+        {
+            const int row = PurchaseRowOf(ParseNumber(value, verb + ":CLASS", 0, 255));
+            if (row == 0)
+            {
+                throw UsageError("class " + value + " is not on the production list");
+            }
+            actions.push_back({verb == "buy" ? Action::Kind::Buy : Action::Kind::Remove, row, {}});
+        }
+        else if (verb == "tech" && hasValue)
+        {
+            actions.push_back({Action::Kind::Tech, ParseTechMark(value), {}});
+        }
+        else if (verb == "restriction" && hasValue)
+        {
+            actions.push_back({Action::Kind::Restriction, ParseNumber(value, "restriction:N", 0, 255), {}});
         }
         else if (verb == "clear" && hasValue)
         {
@@ -444,6 +496,18 @@ public:
                 return;
             case Action::Kind::Finish:
                 Finish();
+                return;
+            case Action::Kind::Buy:
+                BuyUnit(game_, list_, action.number);
+                return;
+            case Action::Kind::Remove:
+                RemoveUnit(game_, list_, action.number);
+                return;
+            case Action::Kind::Tech:
+                BuyTechnology(game_, action.number);
+                return;
+            case Action::Kind::Restriction:
+                game_.state.CurrentScenario.PurchaseRestriction = static_cast<std::uint8_t>(action.number);
                 return;
             case Action::Kind::Clear:
                 ClearHallOfFame(game_, action.number);
@@ -513,7 +577,8 @@ private:
     {
         if (game_.state.GameOver == 0)
         {
-            Refuse(MissionNotOverText);
+            // The production window's FINISH, opened from the main window.
+            deploymentPending_ = FinishProduction(game_, list_, ProductionFromMainWindow).deploymentPending;
             return;
         }
         begun_ = false;
@@ -528,10 +593,58 @@ private:
         }
     }
 
+public:
+    const PurchaseList& List() const { return list_; }
+
+    bool DeploymentPending() const { return deploymentPending_ || UnitsAwaitingDeployment(game_.state) > 0; }
+
+private:
     ToolSession& session_;
     Game& game_;
     bool begun_ = false;
+    PurchaseList list_;
+    bool deploymentPending_ = false;
 };
+
+void WritePurchase(JsonWriter& json, const PurchaseList& list, bool deploymentPending)
+{
+    json.Key("Purchase");
+    json.BeginObject();
+    json.Key("Rows");
+    json.BeginArray();
+    for (int row = 1; row <= PurchaseRowCount; ++row)
+    {
+        if (list.Count[static_cast<std::size_t>(row)] != 0)
+        {
+            json.BeginObject();
+            json.Field("Row", row);
+            json.Field("Class", PurchaseClasses[static_cast<std::size_t>(row)]);
+            json.Field("Count", list.Count[static_cast<std::size_t>(row)]);
+            json.EndObject();
+        }
+    }
+    json.EndArray();
+    json.Key("DeploymentPending");
+    json.Bool(deploymentPending);
+    json.EndObject();
+}
+
+void WriteTechnology(JsonWriter& json, const GameState& state)
+{
+    json.Key("Technology");
+    json.BeginArray();
+    for (const TechEntry& entry : TechTable)
+    {
+        json.BeginObject();
+        json.Field("Category", entry.Category);
+        json.Field("Attribute", entry.Attribute);
+        json.Field("Mark", entry.Mark);
+        json.Field("Price", entry.Price);
+        json.Field("State", static_cast<int>(StateOfMark(state, entry)));
+        json.EndObject();
+    }
+    json.EndArray();
+}
 
 void WriteEndOfGame(JsonWriter& json, const EndOfGameView& view)
 {
@@ -602,21 +715,24 @@ int Act(const Arguments& args)
     Game& game = *session.game;
     const bool ready = load ? LoadSavedGame(game, args.options.at("load"))
                             : StartToolGame(game, choice.slot, choice.mode, choice.rank);
+    std::unique_ptr<ActSession> act;
     if (ready)
     {
         if (load)
         {
             LeaveBriefing(game);
         }
-        ActSession act(session);
+        act = std::make_unique<ActSession>(session);
         for (const Action& action : actions)
         {
-            act.Run(action);
+            act->Run(action);
         }
     }
     return session.Print([&](JsonWriter& json) {
         WriteEndOfGame(json, DescribeEndOfGame(game));
         WriteScoreTables(json, session.files);
+        WritePurchase(json, act ? act->List() : PurchaseList{}, act && act->DeploymentPending());
+        WriteTechnology(json, game.state);
     });
 }
 

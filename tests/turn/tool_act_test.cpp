@@ -145,7 +145,7 @@ TEST_F(ToolAct, AMissionScoreEntersTheTableOfItsMode)
 TEST_F(ToolAct, CommandsOutOfTurnAreRefusedAndTheRestRuns)
 {
     const std::string slot = "--slot " + std::to_string(hawaii) + " --seed 4 ";
-    const ToolRun early = Act(slot + "finish name:Early end:100 end:2 finish");
+    const ToolRun early = Act(slot + "name:Late name:Early end:100 end:2 finish");
     EXPECT_EQ(early.status, 1);
     const std::size_t errors = early.out.find("\"Errors\"");
     const std::size_t notEnded = early.out.find("\"THE MISSION HAS NOT ENDED\"", errors);
