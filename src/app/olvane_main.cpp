@@ -345,13 +345,6 @@ int Run(int argc, char** argv)
         app->AttachScript(std::move(script));
     }
 
-    if (args.startSlot)
-    {
-        int status = PlayMission(*app, files, *args.startSlot, args.rank, args.seed);
-        platform::InstallSoundEffects(nullptr);
-        return status;
-    }
-
     std::unique_ptr<SeedSource> seeds;
     if (args.seed)
     {
@@ -387,7 +380,25 @@ int Run(int argc, char** argv)
             app->Terminate();
         }
     };
-    app->Run(windows.menu);
+    if (args.startSlot)
+    {
+        // The shortcut past the menu: the main window is the program's window, and its messages
+        // and the end of its mission are the real windows' all the same.
+        windows.endProgramAfterGame = true;
+        if (StartMissionFromSlot(windows.GameData(), *args.startSlot, args.rank))
+        {
+            windows.GameData().state.TurnNumber = 0;
+            app->Run(windows.mainWindow);
+        }
+        else
+        {
+            app->Terminate(1);
+        }
+    }
+    else
+    {
+        app->Run(windows.menu);
+    }
     app->onForcedQuit = nullptr;
     int status = app->ExitStatus();
     platform::InstallSoundEffects(nullptr);

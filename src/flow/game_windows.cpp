@@ -170,6 +170,11 @@ void GameWindows::ShowEndOfGame()
     {
         return;
     }
+    if (endProgramAfterGame)
+    {
+        platform::Application::Instance().Terminate();
+        return;
+    }
     if (FinishGame(GameData()) == FinishNext::Menu)
     {
         ReturnToMenu();

@@ -49,6 +49,10 @@ public:
     /// True from the end of a mission until its end-of-game window opens.
     bool EndOfGamePending() const { return endOfGameTimer_.Enabled(); }
 
+    /// A mission started past the menu (`olvane --start`) ends the program after its end-of-game
+    /// window: there is no menu to return to.
+    bool endProgramAfterGame = false;
+
     /// The message window with a code; a plain box with the code's lines until it is set.
     std::function<void(int code)> onShowMessage;
 

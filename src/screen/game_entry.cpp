@@ -1,11 +1,8 @@
 #include "screen/game_entry.h"
 
 #include "ai/scenario_start.h"
-#include "platform/application.h"
-#include "screen/main_window.h"
 #include "state/game.h"
 
-#include <memory>
 #include <string>
 
 namespace olvane
@@ -28,33 +25,6 @@ bool StartMissionFromSlot(Game& game, int slot, int rank)
         return false;
     }
     return true;
-}
-
-int PlayMission(platform::Application& app, DataFiles& files, int slot, int rank, std::optional<std::uint32_t> seed)
-{
-    std::unique_ptr<SeedSource> seeds;
-    if (seed)
-    {
-        seeds = std::make_unique<FixedSeedSource>(*seed);
-    }
-    else
-    {
-        seeds = std::make_unique<ClockSeedSource>();
-    }
-    Random random(*seeds);
-    random.Reseed();
-    SteadyClock clock;
-    TForm1 form(random, files, clock);
-    app.onForcedQuit = [&form] { form.ForcedQuit(); };
-    if (!StartMissionFromSlot(form.GameData(), slot, rank))
-    {
-        app.onForcedQuit = nullptr;
-        return 1;
-    }
-    form.GameData().state.TurnNumber = 0;
-    app.Run(form);
-    app.onForcedQuit = nullptr;
-    return app.ExitStatus();
 }
 
 } // namespace olvane
