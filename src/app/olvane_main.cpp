@@ -11,6 +11,7 @@
 #include "screen/game_entry.h"
 #include "state/data_files.h"
 #include "state/scenario.h"
+#include "state/settings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -321,6 +322,16 @@ int Run(int argc, char** argv)
         args.app.windowed = true;
     }
 
+    // The player's settings; a damaged file is named line by line and the game starts all the same.
+    const std::filesystem::path settingsPath = DefaultSettingsPath();
+    std::vector<std::string> settingsProblems;
+    const Settings settings = ReadSettingsFile(settingsPath, settingsProblems);
+    for (const std::string& problem : settingsProblems)
+    {
+        std::cerr << "olvane: " << settingsPath.string() << ", " << problem << "\n";
+    }
+    args.app.windowed = args.app.windowed || !settings.fullScreen;
+
     std::optional<platform::Application> app;
     try
     {
@@ -335,9 +346,11 @@ int Run(int argc, char** argv)
     }
 
     app->SetSpeedFactor(args.speed);
+    // A sound's pause keeps the pace the player chose for the enemy phase, once the windows exist.
+    std::function<int(int)> pacePause = [](int ms) { return ms; };
     platform::MixerOutput mixer;
     platform::SoundEffects sounds([&files](std::string_view name) { return files.Find(name); }, mixer,
-                                  [&app](int ms) { app->Delay(ms); });
+                                  [&app, &pacePause](int ms) { app->Delay(pacePause(ms)); });
     platform::InstallSoundEffects(&sounds);
     app->onButtonClick = [] { platform::PlaySoundEffect(253); };
     if (script)
@@ -360,6 +373,13 @@ int Run(int argc, char** argv)
     // The windows, created once in their fixed order; the menu is the main window and closing it
     // ends the program. Every message of the menu and of a game goes through the message window.
     GameWindows windows(random, files, clock, defaults.edition);
+    windows.settings = settings;
+    windows.settingsPath = settingsPath;
+    windows.ApplySettings();
+    // Scripted runs are tests and screenshots: they leave the player's saves alone.
+    windows.GameData().autosave = !args.script;
+    pacePause = [&windows](int ms) { return windows.mainWindow.PacedPause(ms); };
+    const bool fullScreenAtStart = app->FullScreen();
     TF70_PORUKA message(windows.GameData(), files);
     message.openPage = [](const std::string& page) { platform::OpenPage(page); };
     message.onClosed = [&windows] {
@@ -400,6 +420,12 @@ int Run(int argc, char** argv)
         app->Run(windows.menu);
     }
     app->onForcedQuit = nullptr;
+    // F11 and Alt+Enter switch the screen too: the player's last choice holds at the next start.
+    if (app->FullScreen() != fullScreenAtStart && app->FullScreen() != windows.settings.fullScreen)
+    {
+        windows.settings.fullScreen = app->FullScreen();
+        windows.SettingsChanged();
+    }
     int status = app->ExitStatus();
     platform::InstallSoundEffects(nullptr);
     return status;

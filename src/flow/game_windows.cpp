@@ -46,6 +46,7 @@ GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edi
     submission.sendMail = [](const SubmissionMail& mail) {
         return platform::SendMail(platform::MailMessage{mail.To, mail.Subject, mail.Body, mail.Attachments}).started;
     };
+    WireOptions();
     opening.loadSteps = {
         [this] { textWindow.Preload(); },
         [this] { selection.Preload(); },

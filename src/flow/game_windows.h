@@ -7,9 +7,11 @@
 #include "flow/main_menu.h"
 #include "flow/mission_picture.h"
 #include "flow/opening_screen.h"
+#include "flow/options_window.h"
 #include "flow/score_submission_window.h"
 #include "flow/score_table_window.h"
 #include "flow/selection_screen.h"
+#include "flow/tutorial_window.h"
 #include "platform/timer.h"
 #include "screen/main_window.h"
 
@@ -56,6 +58,16 @@ public:
     /// The message window with a code; a plain box with the code's lines until it is set.
     std::function<void(int code)> onShowMessage;
 
+    /// Hands the player's settings to the map, the sound switch and the enemy phase's pace.
+    void ApplySettings();
+
+    /// After a choice changed: applies the settings and writes them to settingsPath (when set).
+    void SettingsChanged();
+
+    /// The player's choices, read at start; settingsPath is where they are kept.
+    Settings settings;
+    std::filesystem::path settingsPath;
+
     // In creation order.
     TF2_MENI menu;
     TF0_KARA opening;
@@ -68,10 +80,15 @@ public:
     TFSUBMIT submission;
     TF_JPG missionPicture;
     Tf_zavesa curtain;
+    TF_OPT options{settings, GameData().files};
+    TFTUTOR tutorial{GameData()};
 
 private:
     bool Terminated() const;
     void ShowMessage(int code);
+    /// The menu's and the headquarters' ways into the options and the tutorial.
+    void WireOptions();
+    bool settingsWriteFailed_ = false;
     void RunPendingEndOfGame();
 
     // The turn code only marks the end of a mission; this timer opens the end-of-game window

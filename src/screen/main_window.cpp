@@ -351,7 +351,8 @@ void TForm1::LayOut()
 void TForm1::LoadArt()
 {
     const bool layout1024 = platform::Display().layoutNumber == platform::Layout1024;
-    const std::string suffix = LandSuffixOf(game_.state.CurrentScenario.Tag.Str());
+    // The player's own choice of land pictures holds over the scenario's, on every activation.
+    const std::string suffix = LandSuffixFor(landSet, LandSuffixOf(game_.state.CurrentScenario.Tag.Str()));
     if (!artLoaded_)
     {
         art_.Load(game_.files, suffix, layout1024);
@@ -360,6 +361,21 @@ void TForm1::LoadArt()
     else
     {
         art_.LoadLand(game_.files, suffix);
+    }
+}
+
+void TForm1::SetLandSet(int set)
+{
+    landSet = set;
+    // Before the first game the sheets are cut when the window first opens.
+    if (!artLoaded_)
+    {
+        return;
+    }
+    LoadArt();
+    if (visible)
+    {
+        RedrawView();
     }
 }
 
@@ -514,7 +530,13 @@ void TForm1::Delay(int milliseconds)
     {
         return;
     }
+    milliseconds = PacedPause(milliseconds);
     platform::Application::Instance().Delay(milliseconds <= RepaintOnlyWait ? 0 : milliseconds - RepaintOnlyWait);
+}
+
+int TForm1::PacedPause(int milliseconds) const
+{
+    return game_.state.EnemyPhaseRunning != 0 ? EnemyPhasePause(milliseconds, enemyPhaseSpeed) : milliseconds;
 }
 
 void TForm1::SetPanelLabel(PanelLabel label, std::string_view text)

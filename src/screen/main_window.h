@@ -10,6 +10,7 @@
 #include "platform/timer.h"
 #include "screen/map_art.h"
 #include "state/game.h"
+#include "state/settings.h"
 
 #include <array>
 #include <functional>
@@ -103,6 +104,14 @@ public:
     /// The sea and land tiles vary with the position (the options window's choice).
     bool varySea = true;
     bool varyLand = true;
+    /// The land picture set chosen in the options window; ScenarioLandSet follows the scenario.
+    int landSet = ScenarioLandSet;
+    /// How fast the computer's turn plays: its pauses are shortened or skipped, the player's not.
+    EnemyPhaseSpeed enemyPhaseSpeed = EnemyPhaseSpeed::Normal;
+    /// Takes a land picture set: the land fields are cut again at once and the map redrawn.
+    void SetLandSet(int set);
+    /// A pause at the chosen pace: the enemy phase's are shortened or skipped, the player's kept.
+    int PacedPause(int milliseconds) const;
 
     /// The message window, when it exists; without it a plain message box shows the code's text.
     std::function<void(int code)> onShowMessage;

@@ -25,6 +25,9 @@ struct Game
     Random& random;
     DataFiles& files;
     Clock& clock;
+    /// Every player phase of a game under way is saved to the user's autosave files. The game
+    /// turns it on; headless runs and tests leave the user's saves alone.
+    bool autosave = false;
 };
 
 } // namespace olvane

@@ -6,6 +6,7 @@
 #include "rules/movement.h"
 #include "rules/unit_kinds.h"
 #include "state/game.h"
+#include "turn/autosave.h"
 #include "turn/turn_hooks.h"
 
 #include <algorithm>
@@ -269,6 +270,11 @@ void StartPlayerPhase(Game& game)
     {
         return;
     }
+    // The first phase of a new game has nothing to keep yet.
+    if (game.autosave && state.TurnNumber > 0)
+    {
+        Autosave(game);
+    }
     ++state.TurnNumber;
     int firstInstallation = 0;
     for (int slot = 1; slot <= PlayerUnitsToWalk(state); ++slot)
@@ -456,14 +462,18 @@ void EndPlayerPhase(Game& game)
     ReturnAircraft(game);
     HideEnemyContacts(game);
 
+    // The enemy phase's labels count as its own: the screen paces them with its moves.
+    state.EnemyPhaseRunning = 1;
     presenter.ShowPhaseLabel("START OF ENEMY PHASE", PhaseColour::Yellow, PhaseColour::Red);
     presenter.Delay(PauseEnemyPhaseStart);
     presenter.ShowPhaseLabel("ENEMY PHASE", PhaseColour::Black, PhaseColour::Red);
     EnemyPhase(game);
+    state.EnemyPhaseRunning = 1;
     presenter.Delay(PauseAfterEnemyPhase);
     presenter.ShowPhaseLabel("END OF ENEMY PHASE", PhaseColour::Yellow, PhaseColour::Red);
     presenter.Delay(PauseEnemyPhaseEnd);
     presenter.HidePhaseLabel();
+    state.EnemyPhaseRunning = 0;
 
     VictoryCheckEndOfTurn(game);
     if (state.GameOver == 0)
