@@ -21,11 +21,13 @@ Application* current = nullptr;
 // Frames are shown at most this often while the program is busy.
 constexpr std::uint64_t FrameInterval = 15;
 
-// The longest a loop sleeps without looking at the queue again.
-constexpr int LongestWait = 100;
+// The longest the event loop sleeps with no timer due; a second costs nothing and keeps the
+// loop looking at its state now and then.
+constexpr int LongestWait = 1000;
 
-// How often an idle program shows its frame again.
-constexpr std::uint64_t IdleFrameInterval = 500;
+// The longest a poll for input sleeps when nothing is pending: its caller checks its own
+// condition (a target chosen, a window loaded) in between.
+constexpr int LongestPollWait = 100;
 
 // How often a Delay shows its unchanged frame again.
 constexpr std::uint64_t DelayRefresh = 100;
@@ -193,6 +195,7 @@ void Application::ActivateForm(Form* form)
         return;
     }
     activeForm_ = form;
+    MarkDrawn();
     if (form != nullptr && form->onActivate)
     {
         form->onActivate();
@@ -219,6 +222,7 @@ void Application::ActivateTopForm()
 
 void Application::ShowForm(Form& form)
 {
+    MarkDrawn();
     bool wasVisible = form.visible;
     form.visible = true;
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &form), zOrder_.end());
@@ -240,6 +244,7 @@ void Application::HideForm(Form& form)
         return;
     }
     form.visible = false;
+    MarkDrawn();
     if (capture_ != nullptr && capture_->OwnerForm() == &form)
     {
         capture_ = nullptr;
@@ -338,6 +343,16 @@ int Application::MillisecondsToNextTimer() const
     return static_cast<int>(wait);
 }
 
+int Application::MillisecondsToWait() const
+{
+    int wait = MillisecondsToNextTimer();
+    if (script_)
+    {
+        wait = std::min(wait, script_->MillisecondsToNextStep(*this));
+    }
+    return wait;
+}
+
 bool Application::RunDueTimers()
 {
     // By index: a handler may start timers of its own or run a nested loop. Ended timers leave
@@ -370,13 +385,17 @@ void Application::HandleMessage()
 {
     queuedBeforePause_ = -1;
     StepScript();
-    int wait = MillisecondsToNextTimer();
-    if (script_)
+    // What was drawn outside input (a form shown by code, the end of a turn) shows before the
+    // loop sleeps.
+    if (FrameOutdated())
     {
-        wait = std::min(wait, script_->MillisecondsToNextStep(*this));
+        Present();
     }
+    const int wait = MillisecondsToWait();
     SDL_Event event;
-    bool busy = script_ != nullptr;
+    // Input (a script's too) may change any control, so it is always shown; a timer or a
+    // script's wait shows only what was drawn.
+    bool busy = false;
     if (SDL_WaitEventTimeout(&event, std::max(wait, 1)) != 0)
     {
         busy = true;
@@ -386,8 +405,7 @@ void Application::HandleMessage()
             Dispatch(event);
         }
     }
-    busy = RunDueTimers() || busy;
-    // An idle program composes nothing new; an occasional frame keeps the window fresh.
+    RunDueTimers();
     if (busy || FrameOutdated())
     {
         Present();
@@ -398,29 +416,29 @@ void Application::ProcessMessages()
 {
     queuedBeforePause_ = -1;
     SDL_Event event;
-    bool busy = script_ != nullptr;
+    bool input = false;
     while (!terminated_ && SDL_PollEvent(&event) != 0)
     {
-        busy = true;
+        input = true;
         Dispatch(event);
     }
-    busy = RunDueTimers() || busy;
+    const bool timed = RunDueTimers();
     StepScript();
-    if (busy || FrameOutdated())
+    if (input || FrameOutdated())
     {
         PresentIfDue();
     }
-    else
+    if (!input && !timed && !terminated_)
     {
-        // Callers loop on this while they wait for the player; a nap keeps the wait off the CPU.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        // Callers loop on this while they wait for the player: sleep until there is something
+        // to do, leaving the input that ends the sleep for the next call.
+        SDL_WaitEventTimeout(nullptr, std::clamp(MillisecondsToWait(), 1, LongestPollWait));
     }
 }
 
 bool Application::FrameOutdated() const
 {
-    return DrawingGeneration() != composedGeneration_ || HintWaiting() ||
-           Now() - lastPresent_ >= IdleFrameInterval;
+    return DrawingGeneration() != composedGeneration_ || HintWaiting();
 }
 
 void Application::Delay(int milliseconds)
@@ -432,9 +450,30 @@ void Application::Delay(int milliseconds)
     }
     auto wait = static_cast<std::uint64_t>(std::max(0, milliseconds) * speedFactor_);
     std::uint64_t end = Now() + wait;
-    // Nothing of ours runs during the wait, so the frame cannot change: compose it once, then
-    // only show it again now and then for the window system's sake.
-    Present();
+    if (wait == 0)
+    {
+        // A pause of nothing only shows what was drawn, never an unchanged frame again; the
+        // game at full speed shows it at a busy program's pace rather than every step.
+        if (FrameOutdated())
+        {
+            if (speedFactor_ == 0.0)
+            {
+                PresentIfDue();
+            }
+            else
+            {
+                Present();
+            }
+        }
+        DropInputOfPause();
+        return;
+    }
+    // Nothing of ours runs during the wait, so the frame cannot change: compose it once if
+    // anything was drawn, then only show it again now and then for the window system's sake.
+    if (FrameOutdated())
+    {
+        Present();
+    }
     while (Now() < end)
     {
         std::uint64_t left = end - Now();
@@ -535,6 +574,7 @@ void Application::Present()
 
 void Application::ShowFrame()
 {
+    ++presents_;
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);

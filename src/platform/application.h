@@ -60,15 +60,17 @@ public:
 
     void SetMainForm(Form* form) { mainForm_ = form; }
 
-    /// Handles every pending input event and due timer and shows what changed. It does not wait
-    /// for input; with nothing to do it naps a millisecond, so a loop that polls it while the
-    /// player chooses (the fire-target wait) stays off the CPU.
+    /// Handles every pending input event and due timer and shows what changed. With nothing to
+    /// do it sleeps until input arrives or the next timer is due (and leaves that input queued),
+    /// so a loop that polls it while the player chooses (the fire-target wait) stays off the CPU.
     void ProcessMessages();
 
     /// Waits for the next input event or timer and handles it.
     void HandleMessage();
 
     /// Waits the given time (scaled by the speed factor) while presenting frames; no timer runs.
+    /// A wait scaled to nothing shows a frame only when something was drawn since the last one;
+    /// at speed 0, no more often than a busy program would.
     /// Clicks and keys the player makes while the game pauses are dropped when the wait ends, so
     /// none of them acts on what comes after the pause (the next turn's status box, say); the
     /// window's close and Alt+F4 stay queued. Back-to-back waits count as one pause until the
@@ -95,6 +97,10 @@ public:
 
     /// Composes and shows the framebuffer in the window.
     void Present();
+
+    /// Frames shown in the window so far, each showing of an unchanged frame included. An idle
+    /// program shows none: a frame is composed only when input came or something was drawn.
+    std::uint64_t PresentCount() const { return presents_; }
 
     void ToggleFullScreen();
 
@@ -149,6 +155,7 @@ private:
     bool HintWaiting() const;
     bool FrameOutdated() const;
     int MillisecondsToNextTimer() const;
+    int MillisecondsToWait() const;
     void StepScript();
     void PresentIfDue();
     void DrawHint();
@@ -177,6 +184,7 @@ private:
     std::unique_ptr<ScriptRunner> script_;
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;
+    std::uint64_t presents_ = 0;
     double speedFactor_ = 1.0;
     // How many queued events came before the pause under way; -1 while the game is not pausing.
     int queuedBeforePause_ = -1;
