@@ -289,6 +289,8 @@ private:
     bool blinkPhase_ = false;
     int detectionUnit_ = 0;
     platform::Picture overviewGround_;
+    // Where the view rectangle was last drawn over the overview shown.
+    platform::Rect overviewViewShown_;
     platform::Picture infoPicture_;
     bool picturesExist_ = false;
     platform::Picture cellPicture_;

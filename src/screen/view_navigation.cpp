@@ -35,6 +35,24 @@ int Rounded(double v)
     return static_cast<int>(std::lround(v));
 }
 
+// Where the view lies on the overview.
+Rect ViewOnOverview(const GameState& s, bool strategic)
+{
+    const int scale = TForm1::OverviewScale(std::max(s.MapWidth, s.MapHeight));
+    const double f = strategic ? StrategicFactor : 1.0;
+    return Rect{scale * s.ViewX, scale * s.ViewY, Rounded(scale * s.ViewColumns * f), Rounded(scale * s.ViewRows * f)};
+}
+
+// The view rectangle is drawn with a not-xor pen so it never hides the map beneath; a clip keeps
+// it to the part of the overview being shown again.
+void DrawViewRectangle(platform::Picture& overview, const Rect& view, const Rect& clip)
+{
+    Canvas canvas(overview, platform::Point{0, 0}, clip);
+    canvas.pen = platform::Pen{colours::Red, 1, platform::PenMode::NotXor};
+    canvas.brush.style = platform::BrushStyle::Clear;
+    canvas.Rectangle(view);
+}
+
 } // namespace
 
 int TForm1::OverviewScale(int mapSide)
@@ -150,15 +168,33 @@ void TForm1::UpdateOverviewCells(int x1, int y1, int x2, int y2)
     {
         return;
     }
+    // Only the changed fields are shown again, not the whole overview: a turn redraws
+    // thousands of fields, most of them out of the view.
+    const Rect view = ViewOnOverview(s, viewMode_ == ViewMode::Strategic);
+    const bool shownAlike = SMPBox.picture.Width() == overviewGround_.Width() &&
+                            SMPBox.picture.Height() == overviewGround_.Height() && view == overviewViewShown_;
+    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
     Canvas canvas(overviewGround_);
+    Canvas shown(SMPBox.picture);
     for (auto [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}})
     {
-        if (OnMap(s, x, y))
+        if (!OnMap(s, x, y))
         {
-            PaintOverviewCell(canvas, x, y);
+            continue;
+        }
+        PaintOverviewCell(canvas, x, y);
+        if (shownAlike)
+        {
+            const Rect field{(x - 1) * scale, (y - 1) * scale, scale, scale};
+            shown.CopyRect(field, overviewGround_, field);
+            DrawViewRectangle(SMPBox.picture, view, field);
         }
     }
-    ShowOverview();
+    if (!shownAlike)
+    {
+        ShowOverview();
+    }
+    platform::MarkDrawn();
 }
 
 /// The overview as the player sees it: the map's colours and the view rectangle drawn over them
@@ -171,13 +207,8 @@ void TForm1::ShowOverview()
         return;
     }
     SMPBox.picture = overviewGround_;
-    const int scale = OverviewScale(std::max(s.MapWidth, s.MapHeight));
-    const double f = viewMode_ == ViewMode::Strategic ? StrategicFactor : 1.0;
-    Canvas canvas(SMPBox.picture);
-    canvas.pen = platform::Pen{colours::Red, 1, platform::PenMode::NotXor};
-    canvas.brush.style = platform::BrushStyle::Clear;
-    canvas.Rectangle(Rect{scale * s.ViewX, scale * s.ViewY, Rounded(scale * s.ViewColumns * f),
-                          Rounded(scale * s.ViewRows * f)});
+    overviewViewShown_ = ViewOnOverview(s, viewMode_ == ViewMode::Strategic);
+    DrawViewRectangle(SMPBox.picture, overviewViewShown_, SMPBox.picture.Bounds());
     platform::MarkDrawn();
 }
 

@@ -258,6 +258,37 @@ TEST_F(MapViewTest, TheDetectionCircleStaysOnTheMap)
     EXPECT_TRUE(Same(app->Framebuffer().Cut(margin), plainMargin)) << "and nowhere beside it";
 }
 
+TEST_F(MapViewTest, AFieldRedrawnOnTheOverviewMatchesAWholeRedraw)
+{
+    // Fields on the view rectangle's edges (where the not-xor pen crosses them), inside it,
+    // outside it and in the map's corners, in both views; and once after the view moved without
+    // the overview being shown again.
+    GameState& s = state();
+    s.ViewX = 6;
+    s.ViewY = 5;
+    form->RedrawView();
+    auto check = [&](int x, int y, std::uint16_t code, const char* where) {
+        s.MapGrid(x, y) = code;
+        form->DrawCell(x, y);
+        const platform::Picture partly = form->SMPBox.picture;
+        form->RedrawOverview();
+        EXPECT_TRUE(Same(partly, form->SMPBox.picture)) << where << " (" << x << ", " << y << ")";
+    };
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        check(7, 6, 55500, "top-left corner of the view");
+        check(15, 6, 20, "top edge");
+        check(6 + 24, 12, 55500, "right edge");
+        check(12, 12, 55500, "inside");
+        check(3, 30, 20, "outside");
+        check(40, 40, 55500, "map corner");
+        check(1, 1, 0, "map corner back to sea");
+        form->ToggleView();
+    }
+    s.ViewX += 2;
+    check(12, 12, 0, "view moved");
+}
+
 TEST_F(MapViewTest, TheSelectedUnitBlinksOnlyInTheTacticalView)
 {
     GameState& s = state();
