@@ -17,7 +17,9 @@ Uint32* Row(SDL_Surface* s, int y)
     return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch);
 }
 
-void LinePoints(Point a, Point b, std::vector<Point>& out)
+// Visits every point of a line once; each step moves on, so no point comes twice.
+template <typename Visit>
+void WalkLine(Point a, Point b, Visit visit)
 {
     int dx = std::abs(b.x - a.x);
     int dy = -std::abs(b.y - a.y);
@@ -28,7 +30,7 @@ void LinePoints(Point a, Point b, std::vector<Point>& out)
     // The end point itself is left out, as the game's line drawing does.
     while (p != b)
     {
-        out.push_back(p);
+        visit(p);
         int e2 = 2 * err;
         if (e2 >= dy)
         {
@@ -118,12 +120,22 @@ void Canvas::FillSpan(int y, int x1, int x2, Colour colour)
     }
 }
 
+void Canvas::FillArea(const Rect& r, Colour colour)
+{
+    MarkDrawn();
+    SDL_Surface* s = target_->Surface();
+    const Rect area = r.Offset(origin_.x, origin_.y).Intersect(clip_);
+    if (s == nullptr || area.Empty())
+    {
+        return;
+    }
+    SDL_Rect dst{area.x, area.y, area.width, area.height};
+    SDL_FillRect(s, &dst, colour);
+}
+
 void Canvas::FillRect(const Rect& r)
 {
-    for (int y = r.y; y < r.Bottom(); ++y)
-    {
-        FillSpan(y, r.x, r.Right(), brush.colour);
-    }
+    FillArea(r, brush.colour);
 }
 
 void Canvas::FrameRect(const Rect& r)
@@ -132,12 +144,30 @@ void Canvas::FrameRect(const Rect& r)
     {
         return;
     }
-    FillSpan(r.y, r.x, r.Right(), brush.colour);
-    FillSpan(r.Bottom() - 1, r.x, r.Right(), brush.colour);
-    for (int y = r.y + 1; y < r.Bottom() - 1; ++y)
+    FillArea(Rect{r.x, r.y, r.width, 1}, brush.colour);
+    FillArea(Rect{r.x, r.Bottom() - 1, r.width, 1}, brush.colour);
+    FillArea(Rect{r.x, r.y + 1, 1, r.height - 2}, brush.colour);
+    FillArea(Rect{r.Right() - 1, r.y + 1, 1, r.height - 2}, brush.colour);
+}
+
+void Canvas::PlotPixel(int x, int y, Colour colour, PenMode mode)
+{
+    SDL_Surface* s = target_->Surface();
+    x += origin_.x;
+    y += origin_.y;
+    if (s == nullptr || !clip_.Contains(Point{x, y}))
     {
-        FillSpan(y, r.x, r.x + 1, brush.colour);
-        FillSpan(y, r.Right() - 1, r.Right(), brush.colour);
+        return;
+    }
+    Uint32& pixel = Row(s, y)[x];
+    switch (mode)
+    {
+        case PenMode::Copy:
+            pixel = colour & 0xFFFFFF;
+            break;
+        case PenMode::NotXor:
+            pixel = ~(colour ^ pixel) & 0xFFFFFF;
+            break;
     }
 }
 
@@ -171,22 +201,7 @@ void Canvas::PlotPoints(std::vector<Point>& points, Colour colour, PenMode mode)
     points.erase(std::unique(points.begin(), points.end()), points.end());
     for (Point p : points)
     {
-        int x = p.x + origin_.x;
-        int y = p.y + origin_.y;
-        if (!clip_.Contains(Point{x, y}))
-        {
-            continue;
-        }
-        Uint32& pixel = Row(s, y)[x];
-        switch (mode)
-        {
-            case PenMode::Copy:
-                pixel = colour & 0xFFFFFF;
-                break;
-            case PenMode::NotXor:
-                pixel = ~(colour ^ pixel) & 0xFFFFFF;
-                break;
-        }
+        PlotPixel(p.x, p.y, colour, mode);
     }
 }
 
@@ -199,6 +214,31 @@ void Canvas::Rectangle(const Rect& r)
     if (brush.style == BrushStyle::Solid)
     {
         FillRect(r.Inflate(-1));
+    }
+    if (pen.width == 1)
+    {
+        // A thin outline visits each pixel once by itself: rows first, then the columns
+        // between them, each only when it is not the same line as its opposite.
+        MarkDrawn();
+        const int right = r.Right() - 1;
+        const int bottom = r.Bottom() - 1;
+        for (int x = r.x; x <= right; ++x)
+        {
+            PlotPixel(x, r.y, pen.colour, pen.mode);
+            if (bottom != r.y)
+            {
+                PlotPixel(x, bottom, pen.colour, pen.mode);
+            }
+        }
+        for (int y = r.y + 1; y < bottom; ++y)
+        {
+            PlotPixel(r.x, y, pen.colour, pen.mode);
+            if (right != r.x)
+            {
+                PlotPixel(right, y, pen.colour, pen.mode);
+            }
+        }
+        return;
     }
     std::vector<Point> points;
     for (int x = r.x; x < r.Right(); ++x)
@@ -247,8 +287,16 @@ void Canvas::Ellipse(const Rect& r)
 
 void Canvas::LineTo(int x, int y)
 {
+    if (pen.width == 1)
+    {
+        // A thin line meets no pixel twice, so it needs no list of its points.
+        MarkDrawn();
+        WalkLine(penPos_, Point{x, y}, [&](Point p) { PlotPixel(p.x, p.y, pen.colour, pen.mode); });
+        penPos_ = Point{x, y};
+        return;
+    }
     std::vector<Point> points;
-    LinePoints(penPos_, Point{x, y}, points);
+    WalkLine(penPos_, Point{x, y}, [&](Point p) { points.push_back(p); });
     PlotPoints(points, pen.colour, pen.mode);
     penPos_ = Point{x, y};
 }
@@ -268,15 +316,7 @@ void Canvas::SetPixel(int x, int y, Colour c)
 
 Size Canvas::TextExtent(std::string_view text)
 {
-    TTF_Font* face = FontCache::Instance().Face(font);
-    int w = 0;
-    int h = TTF_FontHeight(face);
-    if (!text.empty())
-    {
-        std::string s(text);
-        TTF_SizeUTF8(face, s.c_str(), &w, &h);
-    }
-    return Size{w, h};
+    return FontCache::Instance().Extent(font, std::string(text));
 }
 
 void Canvas::TextOut(int x, int y, std::string_view text)
@@ -306,17 +346,15 @@ void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
         FillRect(back);
         clip_ = saved;
     }
-    std::string str(text);
-    SDL_Color colour{RedOf(font.colour), GreenOf(font.colour), BlueOf(font.colour), 255};
-    SurfacePtr rendered(TTF_RenderUTF8_Blended(FontCache::Instance().Face(font), str.c_str(), colour));
-    if (!rendered)
+    SDL_Surface* rendered = FontCache::Instance().Rendered(font, std::string(text));
+    if (rendered == nullptr)
     {
         return;
     }
     SDL_Rect sdlClip{area.x, area.y, area.width, area.height};
     SDL_SetClipRect(s, &sdlClip);
     SDL_Rect dst{x + origin_.x, y + origin_.y, rendered->w, rendered->h};
-    SDL_BlitSurface(rendered.get(), nullptr, s, &dst);
+    SDL_BlitSurface(rendered, nullptr, s, &dst);
     SDL_SetClipRect(s, nullptr);
 }
 

@@ -112,6 +112,8 @@ private:
     void Blit(SDL_Surface* source, const SDL_Rect* sourcePart, const Rect& dest, bool stretch,
               const std::optional<Colour>& key);
     void PlotPoints(std::vector<Point>& points, Colour colour, PenMode mode);
+    void PlotPixel(int x, int y, Colour colour, PenMode mode);
+    void FillArea(const Rect& r, Colour colour);
     void FillSpan(int y, int x1, int x2, Colour colour);
 
     Picture* target_;

@@ -121,7 +121,61 @@ FontCache::~FontCache()
 
 void FontCache::Clear()
 {
+    rendered_.clear();
+    extents_.clear();
     faces_.clear();
+}
+
+namespace
+{
+
+// Texts kept at most: the captions of a few screens. Counters and coordinates keep changing, so
+// the cache starts afresh when it is full rather than growing through a long game.
+constexpr std::size_t MostTextsKept = 1024;
+
+} // namespace
+
+SDL_Surface* FontCache::Rendered(const Font& font, const std::string& text)
+{
+    TTF_Font* face = Face(font);
+    auto key = std::make_tuple(face, font.underline, font.colour & 0xFFFFFF, text);
+    auto found = rendered_.find(key);
+    if (found != rendered_.end())
+    {
+        return found->second.get();
+    }
+    if (rendered_.size() >= MostTextsKept)
+    {
+        rendered_.clear();
+    }
+    SDL_Color colour{RedOf(font.colour), GreenOf(font.colour), BlueOf(font.colour), 255};
+    SurfacePtr surface(TTF_RenderUTF8_Blended(face, text.c_str(), colour));
+    SDL_Surface* result = surface.get();
+    rendered_.emplace(std::move(key), std::move(surface));
+    return result;
+}
+
+Size FontCache::Extent(const Font& font, const std::string& text)
+{
+    TTF_Font* face = Face(font);
+    auto key = std::make_tuple(face, font.underline, text);
+    auto found = extents_.find(key);
+    if (found != extents_.end())
+    {
+        return found->second;
+    }
+    if (extents_.size() >= MostTextsKept)
+    {
+        extents_.clear();
+    }
+    int w = 0;
+    int h = TTF_FontHeight(face);
+    if (!text.empty())
+    {
+        TTF_SizeUTF8(face, text.c_str(), &w, &h);
+    }
+    extents_.emplace(std::move(key), Size{w, h});
+    return Size{w, h};
 }
 
 std::filesystem::path FontCache::ResolveFile(const std::string& name, FontStyle style)

@@ -55,10 +55,17 @@ public:
     /// The open face for a font, never null: an unknown name falls back to a sans face.
     TTF_Font* Face(const Font& font);
 
+    /// A text drawn in a font (blended onto nothing), kept for the next frame that shows it; null
+    /// when the text cannot be drawn. Valid until the next call.
+    SDL_Surface* Rendered(const Font& font, const std::string& text);
+
+    /// The size a text takes in a font.
+    Size Extent(const Font& font, const std::string& text);
+
     /// The file fontconfig chose for a name and style (for tests and diagnostics).
     std::filesystem::path ResolveFile(const std::string& name, FontStyle style);
 
-    /// Closes every face (before TTF is shut down).
+    /// Closes every face and forgets every text (before TTF is shut down).
     void Clear();
 
     ~FontCache();
@@ -68,6 +75,9 @@ private:
 
     std::map<std::tuple<std::string, FontStyle>, std::filesystem::path> files_;
     std::map<std::tuple<std::string, int>, FontPtr> faces_;
+    // Every frame draws the same captions again; shaping them once is what keeps a frame cheap.
+    std::map<std::tuple<TTF_Font*, bool, Colour, std::string>, SurfacePtr> rendered_;
+    std::map<std::tuple<TTF_Font*, bool, std::string>, Size> extents_;
 };
 
 } // namespace olvane::platform

@@ -67,6 +67,46 @@ TEST(Canvas, NotXorFiguresDrawnTwiceLeaveThePictureUnchanged)
     EXPECT_TRUE(SamePixels(picture, before)) << "wide pens cancel too";
 }
 
+TEST(Canvas, ThinOutlinesAndLinesTouchEachPixelOnce)
+{
+    // A pixel drawn twice by a not-xor pen would come back unchanged: every pixel of the outline
+    // must be inverted exactly once and nothing else touched, thin shapes and clipped ones too.
+    for (const Rect r : {Rect{5, 5, 20, 12}, Rect{3, 9, 1, 7}, Rect{4, 4, 9, 1}, Rect{6, 6, 2, 2}, Rect{-3, 20, 50, 40}})
+    {
+        Picture picture = Painted(40, 32);
+        const Picture before = picture;
+        Canvas c(picture);
+        c.pen.mode = PenMode::NotXor;
+        c.brush.style = BrushStyle::Clear;
+        c.Rectangle(r);
+        for (int y = 0; y < picture.Height(); ++y)
+        {
+            for (int x = 0; x < picture.Width(); ++x)
+            {
+                const bool edge = r.Contains(Point{x, y}) &&
+                                  (x == r.x || y == r.y || x == r.Right() - 1 || y == r.Bottom() - 1);
+                const Colour expected = edge ? ~before.Pixel(x, y) & 0xFFFFFF : before.Pixel(x, y);
+                ASSERT_EQ(picture.Pixel(x, y), expected) << x << "," << y << " of " << r.x << "," << r.y << " "
+                                                         << r.width << "x" << r.height;
+            }
+        }
+    }
+    Picture picture = Painted(40, 32);
+    const Picture before = picture;
+    Canvas c(picture);
+    c.pen.mode = PenMode::NotXor;
+    c.Line(2, 30, 37, 3);
+    int changed = 0;
+    for (int x = 0; x < 40; ++x)
+    {
+        for (int y = 0; y < 32; ++y)
+        {
+            changed += picture.Pixel(x, y) != before.Pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(changed, 35) << "one pixel per column of a shallow line, its end left out";
+}
+
 TEST(Canvas, CopyPenFillsAndOutlines)
 {
     Picture p(20, 20, colours::White);
@@ -147,6 +187,34 @@ TEST(Canvas, TextIsDrawnInItsColourInsideItsExtent)
     EXPECT_EQ(p.Pixel(10, 40), colours::Navy);
     EXPECT_GT(c.TextWidth("MM"), c.TextWidth("M"));
     EXPECT_EQ(c.TextWidth("iii"), c.TextWidth("MMM")) << "the courier face is fixed-pitch";
+
+    // The same words again in another colour, or underlined, are drawn anew, not as kept before.
+    Picture again(200, 30, colours::White);
+    Canvas d(again);
+    d.brush.style = BrushStyle::Clear;
+    auto colourCount = [&](Colour wanted) {
+        int n = 0;
+        for (int y = 0; y < again.Height(); ++y)
+        {
+            for (int x = 0; x < again.Width(); ++x)
+            {
+                n += again.Pixel(x, y) == wanted ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    for (Colour colour : {colours::Red, colours::Blue, colours::Red})
+    {
+        d.font = Font{"ARIAL", 14, FontStyle::Bold, false, colour};
+        d.TextOut(10, 5, "WARSHIP");
+        EXPECT_GT(colourCount(colour), 50);
+    }
+    d.font.colour = colours::Green;
+    d.TextOut(10, 5, "WARSHIP");
+    const int plain = colourCount(colours::Green);
+    d.font.underline = true;
+    d.TextOut(10, 5, "WARSHIP");
+    EXPECT_GE(colourCount(colours::Green), plain + d.TextWidth("WARSHIP") / 2) << "the underlined text has its line";
 }
 
 TEST(Canvas, PicturesCopyStretchAndDropTheirKeyColour)
