@@ -43,6 +43,8 @@ GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edi
     menu.onOpenScores = [this] { scores.ShowModal(); };
     endOfGame.onOpenScores = [this] { scores.ShowModal(); };
     scores.onOpenSubmission = [this] { submission.ShowModal(); };
+    // The address of the player's settings; without one the mail's "To" is left to the player.
+    submission.submissionAddress = [this] { return settings.submissionAddress; };
     submission.sendMail = [](const SubmissionMail& mail) {
         return platform::SendMail(platform::MailMessage{mail.To, mail.Subject, mail.Body, mail.Attachments}).started;
     };

@@ -277,7 +277,7 @@ TEST_F(FlowTest, SubmissionSendsTheFormsMailAndClearResetsIt)
         sent.push_back(mail);
         return true;
     };
-    w.submissionAddress = [] { return std::string("scores@example.org"); };
+    windows->settings.submissionAddress = "scores@example.org";
     w.Show();
     w.edNAME.text = "Halsey";
     w.edMAIL.text = "bull@example.org";
@@ -295,6 +295,12 @@ TEST_F(FlowTest, SubmissionSendsTheFormsMailAndClearResetsIt)
         EXPECT_TRUE(file.is_absolute());
         EXPECT_TRUE(std::filesystem::exists(file)) << "missing tables are written empty before sending";
     }
+
+    // With no address in the settings the mail program is left to ask for one.
+    windows->settings.submissionAddress.clear();
+    w.btSENDClick();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1].To, "");
 
     w.btCANCELClick();
     EXPECT_EQ(w.Form().NickName, "");
