@@ -3,7 +3,9 @@
 #include "platform/control.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/quit_signals.h"
 #include "platform/script.h"
+#include "platform/sound.h"
 #include "platform/timer.h"
 
 #include <algorithm>
@@ -79,7 +81,15 @@ Application::Application(const ApplicationOptions& options)
                                    windowWidth, windowHeight, flags));
     if (window_)
     {
-        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+        // Our frames are drawn in software, so SDL's software renderer shows them for the cost
+        // of one scaled copy. An accelerated renderer would start a GL stack first, which on a
+        // machine without a GPU driver is itself software: slower to start, far larger, and
+        // busier while idle. A renderer named in SDL_RENDER_DRIVER still takes precedence.
+        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+        if (!renderer_)
+        {
+            renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+        }
     }
     if (renderer_)
     {
@@ -98,12 +108,14 @@ Application::Application(const ApplicationOptions& options)
     SDL_RenderSetLogicalSize(renderer_.get(), display_.clientWidth, display_.clientHeight);
     framebuffer_.SetSize(display_.clientWidth, display_.clientHeight);
     SDL_StartTextInput();
+    InstallQuitSignals();
     current = this;
 }
 
 Application::~Application()
 {
     current = nullptr;
+    RestoreQuitSignals();
     FontCache::Instance().Clear();
     texture_.reset();
     renderer_.reset();
@@ -381,9 +393,18 @@ void Application::StepScript()
     }
 }
 
+void Application::TakeQuitSignal()
+{
+    if (QuitSignalled())
+    {
+        Terminate();
+    }
+}
+
 void Application::HandleMessage()
 {
     queuedBeforePause_ = -1;
+    TakeQuitSignal();
     StepScript();
     // What was drawn outside input (a form shown by code, the end of a turn) shows before the
     // loop sleeps.
@@ -392,6 +413,7 @@ void Application::HandleMessage()
         Present();
     }
     const int wait = MillisecondsToWait();
+    RestSound();
     SDL_Event event;
     // Input (a script's too) may change any control, so it is always shown; a timer or a
     // script's wait shows only what was drawn.
@@ -406,6 +428,7 @@ void Application::HandleMessage()
         }
     }
     RunDueTimers();
+    TakeQuitSignal();
     if (busy || FrameOutdated())
     {
         Present();
@@ -423,6 +446,7 @@ void Application::ProcessMessages()
         Dispatch(event);
     }
     const bool timed = RunDueTimers();
+    TakeQuitSignal();
     StepScript();
     if (input || FrameOutdated())
     {
@@ -474,8 +498,9 @@ void Application::Delay(int milliseconds)
     {
         Present();
     }
-    while (Now() < end)
+    while (Now() < end && !terminated_)
     {
+        TakeQuitSignal();
         std::uint64_t left = end - Now();
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(left, DelayRefresh)));
         SDL_PumpEvents();

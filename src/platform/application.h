@@ -154,6 +154,7 @@ private:
     void DropInputOfPause();
     bool HintWaiting() const;
     bool FrameOutdated() const;
+    void TakeQuitSignal();
     int MillisecondsToNextTimer() const;
     int MillisecondsToWait() const;
     void StepScript();

@@ -72,6 +72,16 @@ MixerOutput::MixerOutput()
     }
     Mix_AllocateChannels(1);
     open_ = true;
+    // The mixer does not tell which device it opened; it is the one device of ours that runs.
+    // Device numbers start at 2 for devices opened this way.
+    for (SDL_AudioDeviceID id = 2; id < 16 && device_ == 0; ++id)
+    {
+        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED)
+        {
+            device_ = id;
+        }
+    }
+    Rest();
 }
 
 MixerOutput::~MixerOutput()
@@ -109,12 +119,29 @@ bool MixerOutput::Play(const std::filesystem::path& file)
         }
         found = chunks_.emplace(file, std::move(chunk)).first;
     }
+    if (device_ != 0)
+    {
+        SDL_PauseAudioDevice(device_, 0);
+    }
     return Mix_PlayChannel(0, found->second.get(), 0) == 0;
+}
+
+void MixerOutput::Rest()
+{
+    if (device_ != 0 && !Playing() && DeviceRunning())
+    {
+        SDL_PauseAudioDevice(device_, 1);
+    }
 }
 
 bool MixerOutput::Playing() const
 {
     return open_ && Mix_Playing(0) != 0;
+}
+
+bool MixerOutput::DeviceRunning() const
+{
+    return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING;
 }
 
 SoundEffects::SoundEffects(FindFile find, SoundOutput& output, Wait wait)
@@ -158,6 +185,14 @@ void PlaySoundEffect(int code)
     if (installed != nullptr)
     {
         installed->Play(code);
+    }
+}
+
+void RestSound()
+{
+    if (installed != nullptr)
+    {
+        installed->Output().Rest();
     }
 }
 

@@ -27,6 +27,10 @@ public:
 
     /// Starts a wave file and returns at once; false when nothing could be played.
     virtual bool Play(const std::filesystem::path& file) = 0;
+
+    /// Called when the program is about to sleep: an output may stop its device while nothing
+    /// plays, so an idle game wakes for nothing.
+    virtual void Rest() {}
 };
 
 /// SDL2_mixer on one channel. Without an audio device the game is silent, never in error.
@@ -40,13 +44,20 @@ public:
 
     bool Play(const std::filesystem::path& file) override;
 
+    /// Pauses the device once the channel has finished; the next Play starts it again.
+    void Rest() override;
+
     bool HasDevice() const { return open_; }
 
     /// True while the channel still plays.
     bool Playing() const;
 
+    /// True while the device runs (a sound plays, or one ended since the last rest).
+    bool DeviceRunning() const;
+
 private:
     bool open_ = false;
+    SDL_AudioDeviceID device_ = 0;
     std::map<std::filesystem::path, ChunkPtr> chunks_;
 };
 
@@ -66,6 +77,8 @@ public:
     /// code's pause, which happens with the sound off too.
     void Play(int code);
 
+    SoundOutput& Output() { return output_; }
+
 private:
     FindFile find_;
     SoundOutput& output_;
@@ -78,5 +91,8 @@ SoundEffects* InstalledSoundEffects();
 
 /// Plays a sound code through the installed sound effects.
 void PlaySoundEffect(int code);
+
+/// Lets the installed sound output rest while nothing plays (the event loop, before it sleeps).
+void RestSound();
 
 } // namespace olvane::platform

@@ -5,6 +5,7 @@
 #include "platform/app_fixture.h"
 #include "platform/timer.h"
 
+#include <csignal>
 #include <memory>
 #include <thread>
 
@@ -352,6 +353,31 @@ TEST_F(FormTest, AltF4AloneIsTheForcedQuit)
     QueueKey(SDLK_F4, KMOD_RALT);
     app->ProcessMessages();
     EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(FormTest, TerminationSignalsEndTheProgramWithoutTheForcedQuit)
+{
+    for (int signal : {SIGTERM, SIGINT})
+    {
+        {
+            Form form;
+            form.Show();
+            int forced = 0;
+            app->onForcedQuit = [&] { ++forced; };
+            std::raise(signal);
+            app->ProcessMessages();
+            EXPECT_TRUE(app->Terminated()) << signal;
+            EXPECT_EQ(app->ExitStatus(), 0);
+            EXPECT_EQ(forced, 0) << "a logout or Ctrl+C asks nobody";
+            app->onForcedQuit = nullptr;
+        }
+        app.reset();
+        ApplicationOptions options;
+        options.windowed = true;
+        options.desktopSize = Size{1024, 768};
+        app = std::make_unique<Application>(options);
+        EXPECT_FALSE(app->Terminated()) << "a new run starts unsignalled";
+    }
 }
 
 TEST_F(FormTest, F11AndAltEnterSwitchFullScreen)

@@ -128,8 +128,12 @@ TEST(Sound, TheMixerPlaysWaveFilesOnOneChannel)
     {
         GTEST_SKIP() << "no audio device, not even the dummy one";
     }
+    EXPECT_FALSE(mixer.DeviceRunning()) << "no sound yet: the device rests";
     EXPECT_TRUE(mixer.Play(dir.path / "1CLICK.wav"));
     EXPECT_TRUE(mixer.Playing());
+    EXPECT_TRUE(mixer.DeviceRunning());
+    mixer.Rest();
+    EXPECT_TRUE(mixer.DeviceRunning()) << "a sound still playing keeps the device going";
     EXPECT_TRUE(mixer.Play(dir.path / "SIR10.WAV")) << "a new sound replaces the one playing";
     EXPECT_TRUE(mixer.Playing());
     EXPECT_FALSE(mixer.Play(dir.path / "BUM_BB.WAV"));
@@ -138,6 +142,12 @@ TEST(Sound, TheMixerPlaysWaveFilesOnOneChannel)
     // A FIFO named like a sound: opening it to read would wait for a writer that never comes.
     ASSERT_EQ(::mkfifo((dir.path / "BUM_SS.WAV").c_str(), 0644), 0);
     EXPECT_FALSE(mixer.Play(dir.path / "BUM_SS.WAV"));
+
+    Mix_HaltChannel(0);
+    mixer.Rest();
+    EXPECT_FALSE(mixer.DeviceRunning()) << "silence lets the device rest again";
+    EXPECT_TRUE(mixer.Play(dir.path / "1CLICK.wav"));
+    EXPECT_TRUE(mixer.DeviceRunning());
 }
 
 } // namespace
