@@ -6,6 +6,7 @@
 #include "platform/timer.h"
 #include "flow_fixture.h"
 #include "state/rank_file.h"
+#include "state/scenario.h"
 #include "state/score_table.h"
 
 namespace olvane
@@ -364,8 +365,14 @@ TEST_F(FlowTest, AWonCampaignMissionNamesTheNextAndOpensItsBriefing)
     state().Campaign.Number = 248;
     state().Campaign.Name.Set("USN TRIDENT");
     state().Campaign.MissionCounter = 1;
+    state().ProductionPoints = 123;
     EndMission(game());
     const int score = state().Campaign.Score;
+    int stepPoints = -1;
+    for (const ScenarioRec& rec : ReadScenarioDatabase(*files, 2))
+    {
+        stepPoints = rec.ScenarioId == 72 && rec.Kind == ModeMission ? rec.StartPoints : stepPoints;
+    }
     ASSERT_GT(score, 0);
     std::vector<int> codes;
     std::string heading;
@@ -378,6 +385,7 @@ TEST_F(FlowTest, AWonCampaignMissionNamesTheNextAndOpensItsBriefing)
     windows->briefing.onActivate = [&] {
         briefed = windows->briefing.LbIMEsc.caption;
         EXPECT_EQ(windows->briefing.lbKSC.caption, "Current Campaign Score: " + std::to_string(score));
+        EXPECT_EQ(windows->briefing.lbPP.caption, std::to_string(stepPoints + 123) + " PP") << "points carried over";
         windows->briefing.Close();
     };
     windows->ShowEndOfGame();
