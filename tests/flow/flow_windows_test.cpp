@@ -82,7 +82,7 @@ TEST_F(FlowTest, MenuEntriesWithoutTheirWindowsSaySoAndHelpAndAboutUseTheirHooks
         EXPECT_EQ(pages[0].parent_path().filename(), "help2");
     }
 
-    // The hall of fame answers with a box and the options open their window; Enter closes either.
+    // The hall of fame and the options open their windows, which Enter closes.
     QueueKey(SDLK_RETURN);
     windows->menu.sbSKORClick();
     EXPECT_EQ(state().Flow.ScoreTableOrigin, 1);
