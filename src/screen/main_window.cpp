@@ -630,6 +630,11 @@ int TForm1::WaitForFireTarget(int shooter)
         HidePhaseLabel();
     }
     holdFire_ = false;
+    // The enemy the box describes is no longer offered as a target.
+    if (enemyInfoUnit_ != 0)
+    {
+        ShowUnitInfo(enemyInfoUnit_, true);
+    }
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "ai/ports.h"
 #include "platform/application.h"
 #include "rules/movement.h"
+#include "rules/target_preview.h"
 #include "rules/unit_kinds.h"
 #include "screen/main_window.h"
 #include "state/cell_code.h"
@@ -47,6 +48,31 @@ constexpr int TitleWidth = InfoWidth - TitleLeft - 3;
 int Scaled(int points)
 {
     return static_cast<int>(std::lround(points * platform::FontFactor()));
+}
+
+/// While a target is awaited, the enemy's part of the box ends in what the next shot would do.
+void DrawTargetPreview(Canvas& canvas, const Game& game, int enemy, int top)
+{
+    const TargetPreview preview = PreviewShot(game, game.state.SelectedUnit, enemy);
+    if (!preview.possible)
+    {
+        return;
+    }
+    const std::string text = TargetPreviewText(preview);
+    const Rect band{2, top + 128, InfoWidth - 4, 20};
+    canvas.brush =
+        platform::Brush{preview.SinksIt() ? colours::Red : colours::Maroon, platform::BrushStyle::Solid};
+    canvas.FillRect(band);
+    platform::Font font{"ARIAL", Scaled(8), platform::FontStyle::Bold, false, colours::Yellow};
+    canvas.font = font;
+    while (font.size > 5 && canvas.TextWidth(text) > band.width - 4)
+    {
+        --font.size;
+        canvas.font = font;
+    }
+    canvas.brush.style = platform::BrushStyle::Clear;
+    canvas.TextOut(band.x + (band.width - canvas.TextWidth(text)) / 2,
+                   band.y + (band.height - canvas.TextHeight(text)) / 2, text);
 }
 
 void Box(Canvas& canvas, const Rect& r, Colour border, Colour fill)
@@ -406,6 +432,10 @@ void TForm1::ShowUnitInfo(int unit, bool show)
     if (show)
     {
         DrawUnitStats(canvas, unit, top);
+        if (enemy)
+        {
+            DrawTargetPreview(canvas, game_, unit, top);
+        }
     }
     else if (groupCount_ > 0 && enemy && game_.state.FireMode != FireModeTarget)
     {

@@ -43,7 +43,8 @@ Fields FindFields()
     }
     for (int x = 4; x <= 8 && f.landB.x == 0; ++x)
     {
-        if (art::LandVariant(x, 6) != art::LandVariant(4, 6) && art::LandRelief(x, 6) < 0 && art::LandRelief(4, 6) < 0)
+        if (art::LandVariant(x, 6) != art::LandVariant(4, 6) && art::LandRelief(x, 6) < 0 &&
+            art::LandRelief(4, 6) < 0)
         {
             f.landA = {4, 6};
             f.landB = {x, 6};
@@ -112,6 +113,36 @@ TEST_F(ScreenTest, OnlyTheEnemyPhasesPausesFollowTheChosenSpeed)
     form->enemyPhaseSpeed = EnemyPhaseSpeed::Normal;
     EXPECT_EQ(form->PacedPause(900), 900);
     state().EnemyPhaseRunning = 0;
+}
+
+} // namespace olvane
+
+namespace olvane
+{
+
+TEST_F(ScreenTest, TheInformationBoxOffersTheShotOnlyWhileATargetIsAwaited)
+{
+    Place(PlayerBaseId + 1, 43, 10, 10);
+    UnitRec& enemy = Place(EnemyBaseId + 1, 43, 11, 10);
+    enemy.Visible = 1;
+    state().SelectedUnit = PlayerBaseId + 1;
+    // A pixel of the band the preview stands on, at the foot of the enemy's part of the box.
+    auto bandShown = [this] {
+        const platform::Colour c = form->ISPIS.picture.Pixel(4, 130 + 130) & 0xFFFFFF;
+        return c == platform::colours::Maroon || c == platform::colours::Red;
+    };
+    state().FireMode = FireModeMove;
+    form->ShowUnitInfo(EnemyBaseId + 1, true);
+    EXPECT_FALSE(bandShown());
+    state().FireMode = FireModeTarget;
+    form->ShowUnitInfo(EnemyBaseId + 1, true);
+    EXPECT_TRUE(bandShown());
+    EXPECT_EQ(form->ISPIS.picture.Pixel(4, 260) & 0xFFFFFF, platform::colours::Maroon)
+        << "more than one shot";
+    enemy.Armor = 1;
+    form->ShowUnitInfo(EnemyBaseId + 1, true);
+    EXPECT_EQ(form->ISPIS.picture.Pixel(4, 260) & 0xFFFFFF, platform::colours::Red) << "one shot sinks it";
+    state().FireMode = FireModeMove;
 }
 
 } // namespace olvane
