@@ -20,11 +20,13 @@ constexpr int EndOfGameRetry = 20;
 
 GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edition)
     : menu(files, edition), opening(files, edition), mainWindow(random, files, clock), selection(GameData()),
-      briefing(GameData()), endOfGame(GameData()), scores(GameData()), textWindow(GameData()),
-      submission(files, edition), missionPicture(GameData()), curtain(files), endOfGameTimer_(EndOfGameRetry)
+      briefing(GameData()), endOfGame(GameData()), fleet(GameData()), hq(GameData()), scores(GameData()),
+      textWindow(GameData()), submission(files, edition), missionPicture(GameData()), technology(GameData()),
+      curtain(files), endOfGameTimer_(EndOfGameRetry)
 {
     GameData().state.EditionNumber = static_cast<std::uint8_t>(edition);
     menu.Attach(GameData());
+    WireHeadquarters();
     menu.onFirstActivation = [this] { opening.ShowModal(); };
     menu.onNewGame = [this] { NewGameChain(); };
     menu.onGameLoaded = [this] {
@@ -46,7 +48,8 @@ GameWindows::GameWindows(Random& random, DataFiles& files, Clock& clock, int edi
     // The address of the player's settings; without one the mail's "To" is left to the player.
     submission.submissionAddress = [this] { return settings.submissionAddress; };
     submission.sendMail = [](const SubmissionMail& mail) {
-        return platform::SendMail(platform::MailMessage{mail.To, mail.Subject, mail.Body, mail.Attachments}).started;
+        return platform::SendMail(platform::MailMessage{mail.To, mail.Subject, mail.Body, mail.Attachments})
+            .started;
     };
     WireOptions();
     opening.loadSteps = {

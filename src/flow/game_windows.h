@@ -12,6 +12,10 @@
 #include "flow/score_table_window.h"
 #include "flow/selection_screen.h"
 #include "flow/tutorial_window.h"
+#include "hq/fleet_window.h"
+#include "hq/headquarters.h"
+#include "hq/purchase_window.h"
+#include "hq/technology_window.h"
 #include "platform/timer.h"
 #include "screen/main_window.h"
 
@@ -71,14 +75,18 @@ public:
     // In creation order.
     TF2_MENI menu;
     TF0_KARA opening;
+    TF6_KUPI purchase;
     TForm1 mainWindow;
     TF04_SIDE selection;
     TF08_UVOD briefing;
     TF85_KRAJ endOfGame;
+    TF90_FLOTA fleet;
+    TF95_HQ hq;
     TF88_SKOR scores;
     TF130_TEKST textWindow;
     TFSUBMIT submission;
     TF_JPG missionPicture;
+    TF_TECH technology;
     Tf_zavesa curtain;
     TF_OPT options{settings, GameData().files};
     TFTUTOR tutorial{GameData()};
@@ -86,6 +94,11 @@ public:
 private:
     bool Terminated() const;
     void ShowMessage(int code);
+    // The headquarters and the windows it opens (game_windows_hq.cpp).
+    void WireHeadquarters();
+    void OpenHeadquarters();
+    void OpenProduction(int origin);
+    void OpenFleetOverview(int mode);
     /// The menu's and the headquarters' ways into the options and the tutorial.
     void WireOptions();
     bool settingsWriteFailed_ = false;

@@ -328,8 +328,8 @@ void TForm1::LayOut()
     btHQ.SetBounds(4, 30, 44, 24);
     sbtKupi.SetBounds(52, 30, 94, 24);
     sbtTech.SetBounds(150, 30, 96, 24);
-    // Only the first edition has a technology center.
-    sbtTech.visible = game_.state.EditionNumber == 0;
+    // Editions whose technology flag is set have a technology center.
+    sbtTech.visible = EditionHasTechnology(game_.state.EditionNumber);
     lbX.SetBounds(4, 58, 28, 16);
     lbY.SetBounds(34, 58, 120, 16);
     lbT.SetBounds(156, 58, 70, 16);
@@ -581,7 +581,8 @@ void TForm1::SetRepairEnabled(bool on)
 void TForm1::SetHQEnabled(bool on)
 {
     btHQ.enabled = on && !deploymentPending && static_cast<bool>(onOpenHQ);
-    sbtKupi.enabled = static_cast<bool>(onOpenProduction) && game_.state.FireMode != FireModeTarget;
+    sbtKupi.enabled =
+        static_cast<bool>(onOpenProduction) && game_.state.FireMode != FireModeTarget && !deploymentPending;
     sbtTech.enabled = static_cast<bool>(onOpenTechnology) && game_.state.FireMode != FireModeTarget;
     platform::MarkDrawn();
 }

@@ -441,6 +441,7 @@ void TForm1::OpenDeployment()
         return;
     }
     btHQ.enabled = false;
+    sbtKupi.enabled = false;
     PBAVION.visible = true;
     ISPIS.visible = false;
     pendingUnits_.clear();

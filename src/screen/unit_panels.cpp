@@ -263,7 +263,7 @@ void TForm1::btHQClick()
 
 void TForm1::sbtKupiClick()
 {
-    if (onOpenProduction)
+    if (onOpenProduction && !deploymentPending)
     {
         onOpenProduction();
         RedrawView();

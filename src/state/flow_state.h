@@ -40,6 +40,12 @@ struct FlowState
 /// folder BMP/MENI2 and the help folder help2.
 constexpr int EditionCount = 3;
 constexpr std::array<std::string_view, EditionCount> EditionVersions = {"Ver 1.60", "Ver 2.45", "Ver 2.50"};
-constexpr std::array<std::uint8_t, EditionCount> EditionTechFlags = {1, 0, 0};
+constexpr std::array<std::uint8_t, EditionCount> EditionTechFlags = {1, 0, 1};
+
+/// The technology center and its buttons exist in editions whose flag is set.
+constexpr bool EditionHasTechnology(int edition)
+{
+    return edition >= 0 && edition < EditionCount && EditionTechFlags[static_cast<std::size_t>(edition)] != 0;
+}
 
 } // namespace olvane

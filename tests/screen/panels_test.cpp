@@ -109,7 +109,7 @@ TEST_F(PanelsTest, CommandPanelCaptionsHintsAndQuickHelp)
     EXPECT_EQ(form->btHQ.hint, "HQ Window");
     EXPECT_EQ(form->sbtKupi.caption, "Production");
     EXPECT_EQ(form->sbtTech.hint, "Increase unit's speed, armor, fire, radar ");
-    EXPECT_FALSE(form->sbtTech.visible) << "edition 2 has no technology center";
+    EXPECT_TRUE(form->sbtTech.visible) << "our edition has the technology center";
     EXPECT_EQ(form->LBpare.hint, "Production Points for more units and new technologies");
     EXPECT_EQ(form->lbX.hint, "Current cursor X coordinate");
     EXPECT_FALSE(form->btHQ.enabled) << "no headquarters window to open yet: never a dead click";

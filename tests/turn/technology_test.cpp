@@ -189,6 +189,30 @@ TEST(FleetOverview, LossesAreCountedPerClassAndSideWithinTheListsCount)
     EXPECT_EQ(DestroyedCounts(s, SidePlayer).size(), 3u);
 }
 
+TEST(FleetOverview, HeadquartersSummaryTakesTheActiveUnitsOfTheFirst42Slots)
+{
+    TestGame game;
+    GameState& s = game.state();
+    for (int slot = 1; slot <= 50; ++slot)
+    {
+        PlaceUnit(*game, PlayerBaseId + slot, 43, slot, 1);
+    }
+    s.Unit(PlayerBaseId + 5).Active = 0;
+    const std::vector<int> units = HqSummaryUnits(s);
+    ASSERT_EQ(units.size(), 41u);
+    EXPECT_EQ(units[4], PlayerBaseId + 6);
+    EXPECT_EQ(units.back(), PlayerBaseId + 42);
+
+    EXPECT_EQ(HqMissionLine(s), "");
+    s.SideStats(SidePlayer)[GoalTypeByte] = GoalConvoy;
+    s.SideStats(SidePlayer)[GoalArrivedByte] = 3;
+    EXPECT_EQ(HqMissionLine(s), "MISSION OBJECTIVE: Safely escorted ships: 3");
+    s.SideStats(SidePlayer)[GoalTypeByte] = GoalDestroyAll;
+    PlaceUnit(*game, EnemyBaseId + 1, 43, 5, 5);
+    PlaceUnit(*game, EnemyBaseId + 2, 43, 6, 5).Active = 0;
+    EXPECT_EQ(HqMissionLine(s), "TOTAL ACTIVE ENEMY UNITS: 1");
+}
+
 } // namespace
 
 } // namespace olvane
