@@ -217,7 +217,8 @@ void HideReach(Game& game, int unit)
                 continue;
             }
             std::uint16_t& code = MarkedCode(state, x, y);
-            if (DecodeCode(code).highlight != 0)
+            // The mark is the upper half of the tens digit; only marked fields are read further.
+            if ((code % 100) / 10 >= 5 && DecodeCode(code).highlight != 0)
             {
                 code = static_cast<std::uint16_t>(code - HighlightStep);
                 game.presenter.DrawCell(x, y);
@@ -253,9 +254,13 @@ bool SpacingAllows(const GameState& state, int unit, int x, int y)
 
 void ClampDestination(Game& game, int unit)
 {
+    ClampDestination(game, unit, ComputeReachable(game, unit, ReachMode::Compute));
+}
+
+void ClampDestination(Game& game, int unit, const ReachTable& reach)
+{
     GameState& state = game.state;
     UnitRec& u = state.Unit(unit);
-    const ReachTable reach = ComputeReachable(game, unit, ReachMode::Compute);
     int minX = MapSize + 1;
     int maxX = 0;
     int minY = MapSize + 1;
@@ -324,19 +329,24 @@ Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY,
     const GameState& state = game.state;
     static constexpr int Orthogonal[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
     static constexpr int Diagonal[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    std::array<std::array<bool, MapSize + 1>, MapSize + 1> visited{};
+    // A path of at most MaxPathSteps steps never leaves the square of that radius around its
+    // start, so only that square needs to remember where the search has been.
+    constexpr int Side = 2 * MaxPathSteps + 1;
+    std::array<std::array<bool, Side>, Side> visited{};
+    const auto seen = [&](int x, int y) -> bool& {
+        return visited[static_cast<std::size_t>(x - startX + MaxPathSteps)]
+                      [static_cast<std::size_t>(y - startY + MaxPathSteps)];
+    };
     std::vector<Node> nodes{{startX, startY, -1, 0}};
-    if (OnMap(state, startX, startY))
-    {
-        visited[static_cast<std::size_t>(startX)][static_cast<std::size_t>(startY)] = true;
-    }
+    seen(startX, startY) = true;
     std::vector<int> frontier{0};
+    std::vector<int> next;
     int found = -1;
-    const auto tryStep = [&](int from, int dx, int dy, std::vector<int>& next) {
+    const auto tryStep = [&](int from, int dx, int dy) {
         const Node n = nodes[static_cast<std::size_t>(from)];
         const int x = n.x + dx;
         const int y = n.y + dy;
-        if (!OnMap(state, x, y) || visited[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)])
+        if (!OnMap(state, x, y) || seen(x, y))
         {
             return;
         }
@@ -348,7 +358,7 @@ Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY,
         {
             return;
         }
-        visited[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = true;
+        seen(x, y) = true;
         nodes.push_back({x, y, from, DirectionOf(dx, dy)});
         next.push_back(static_cast<int>(nodes.size()) - 1);
         if (x == destX && y == destY && found < 0)
@@ -358,14 +368,14 @@ Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY,
     };
     for (int level = 0; level < std::min(levels, MaxPathSteps) && found < 0 && !frontier.empty(); ++level)
     {
-        std::vector<int> next;
+        next.clear();
         for (const auto* offsets : {Orthogonal, Diagonal})
         {
             for (int i = 0; i < static_cast<int>(frontier.size()) && found < 0; ++i)
             {
                 for (int k = 0; k < 4 && found < 0; ++k)
                 {
-                    tryStep(frontier[static_cast<std::size_t>(i)], offsets[k][0], offsets[k][1], next);
+                    tryStep(frontier[static_cast<std::size_t>(i)], offsets[k][0], offsets[k][1]);
                 }
             }
         }
@@ -468,10 +478,11 @@ void MoveUnit(Game& game, int unit)
         {
             HideReach(game, unit);
         }
-        ClampDestination(game, unit);
+        // One reach serves both: clamping the destination changes nothing the reach depends on.
+        const ReachTable reach = ComputeReachable(game, unit, ReachMode::Compute);
+        ClampDestination(game, unit, reach);
         if (u.DestX != 0 && u.DestY != 0)
         {
-            const ReachTable reach = ComputeReachable(game, unit, ReachMode::Compute);
             const Path path =
                 FindPath(game, reach, u.X, u.Y, u.DestX, u.DestY, u.Speed & SpeedMask, ReachMode::Compute);
             if (!path.empty())

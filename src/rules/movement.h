@@ -68,6 +68,9 @@ ReachTable ComputeReachable(Game& game, int unit, ReachMode mode);
 /// to (0, 0) when there is none.
 void ClampDestination(Game& game, int unit);
 
+/// The same, with the unit's reach already computed (Compute mode, where it stands now).
+void ClampDestination(Game& game, int unit, const ReachTable& reach);
+
 /// A shortest path over reachable fields, orthogonal steps tried before diagonal ones at every
 /// level. Compute mode follows the reach table; display mode the move-range marks of the map.
 Path FindPath(const Game& game, const ReachTable& reach, int startX, int startY, int destX, int destY,
