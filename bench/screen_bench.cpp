@@ -108,4 +108,44 @@ void StrategicView(benchmark::State& state)
 }
 BENCHMARK(StrategicView)->Unit(benchmark::kMicrosecond);
 
+// One field redrawn as a move redraws it: argument 0 a field out of the view (only the overview
+// changes), 1 a field in it.
+void FieldRedraw(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    if (screen.form->CurrentViewMode() != ViewMode::Tactical)
+    {
+        screen.form->ToggleView();
+    }
+    const GameState& s = screen.form->GameData().state;
+    const int x = state.range(0) == 0 ? 90 : s.ViewX + 5;
+    const int y = state.range(0) == 0 ? 90 : s.ViewY + 5;
+    for (auto _ : state)
+    {
+        screen.form->DrawCell(x, y);
+    }
+}
+BENCHMARK(FieldRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The whole window composed into the frame, and composed and shown.
+void FrameCompose(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    for (auto _ : state)
+    {
+        screen.app->Compose();
+    }
+}
+BENCHMARK(FrameCompose)->Unit(benchmark::kMicrosecond);
+
+void FramePresent(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    for (auto _ : state)
+    {
+        screen.app->Present();
+    }
+}
+BENCHMARK(FramePresent)->Unit(benchmark::kMicrosecond);
+
 } // namespace

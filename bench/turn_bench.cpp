@@ -1,5 +1,6 @@
-// One whole turn on a full-size map: the player's phase played by the autoplayer, the end of the
-// phase, the computer's phase and the end-of-turn check, with every wait at zero.
+// One whole turn: the player's phase played by the autoplayer, the end of the phase, the
+// computer's phase and the end-of-turn check, with every wait at zero; over maps of several sides
+// and fleets of several sizes, so the cost per unit and the (absent) cost of the map show.
 
 #include "ai/opponent.h"
 #include "state/class_table.h"
@@ -8,6 +9,7 @@
 #include "turn/autoplayer.h"
 #include "turn/turn_phases.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <memory>
@@ -18,18 +20,18 @@ namespace olvane
 namespace
 {
 
-constexpr int MapCells = 96;
-constexpr int UnitsPerSide = 60;
 constexpr int ZoneSize = 12;
+constexpr int MostZones = 22;
+constexpr int HomeZonesUsed = 8;
 
-/// Player and computer fleets of 60 ships each: destroyers, cruisers, submarines and escorts,
-/// spread over a 96 × 96 sea with islands, the computer's in 20 groups of three over a grid of
-/// open-sea zones.
+/// Player and computer fleets of up to 60 ships each: destroyers, cruisers, submarines and
+/// escorts, spread over a square sea with islands, the player's in the south half and the
+/// computer's in the north half in groups of three over a grid of open-sea zones.
 class BenchWorld
 {
 public:
-    BenchWorld()
-        : seeds_(20261206), random_(seeds_),
+    BenchWorld(int mapCells, int unitsPerSide)
+        : mapCells_(mapCells), unitsPerSide_(unitsPerSide), seeds_(20261206), random_(seeds_),
           files_(std::filesystem::temp_directory_path() / "olvane-bench-none",
                  std::filesystem::temp_directory_path() / "olvane-bench-none"),
           game_(std::make_unique<Game>(presenter_, random_, files_, clock_))
@@ -45,13 +47,14 @@ public:
         state.GameMode = ModeMission;
         state.PlayerNation = NationUnitedStates;
         state.EnemyNation = NationJapan;
-        state.MapWidth = MapCells;
-        state.MapHeight = MapCells;
+        const int side = mapCells_;
+        state.MapWidth = side;
+        state.MapHeight = side;
         ClearMaps(state);
         // Islands every 24 fields.
-        for (int x = 10; x <= MapCells; x += 24)
+        for (int x = 10; x + 3 <= side; x += 24)
         {
-            for (int y = 10; y <= MapCells; y += 24)
+            for (int y = 10; y + 2 <= side; y += 24)
             {
                 for (int dx = 0; dx < 4; ++dx)
                 {
@@ -63,8 +66,8 @@ public:
             }
         }
         // Open zones of 12 × 12 over the sea, each bordering its neighbours.
-        const int perRow = MapCells / ZoneSize;
-        state.ZoneExtraCount = 22;
+        const int perRow = side / ZoneSize;
+        state.ZoneExtraCount = static_cast<std::uint8_t>(std::min(MostZones, perRow * perRow));
         for (int k = 0; k < state.ZoneExtraCount; ++k)
         {
             AIZoneRec& zone = state.AIZone(HomeZoneCount + 1 + k);
@@ -85,10 +88,17 @@ public:
 
         constexpr int PlayerClasses[] = {43, 53, 46, 20, 40, 30};
         constexpr int EnemyClasses[] = {43, 13, 46, 20, 56, 26};
-        for (int slot = 1; slot <= UnitsPerSide; ++slot)
+        // Rows of ships seven fields apart, as many rows as the fleet needs, packed closer on a
+        // small map so each fleet keeps to its half.
+        const int columns = std::max(1, (side - 6) / 7);
+        const int rows = (unitsPerSide_ + columns) / columns;
+        const int rowStep = std::clamp((side / 2 - 8) / rows, 2, 6);
+        for (int slot = 1; slot <= unitsPerSide_; ++slot)
         {
-            Place(PlayerBaseId + slot, PlayerClasses[slot % 6], 4 + (slot % 12) * 7, 60 + (slot / 12) * 6);
-            Place(EnemyBaseId + slot, EnemyClasses[slot % 6], 4 + (slot % 12) * 7, 6 + (slot / 12) * 8);
+            const int x = 4 + (slot % columns) * 7;
+            const int row = slot / columns;
+            Place(PlayerBaseId + slot, PlayerClasses[slot % 6], x, side / 2 + 4 + row * rowStep);
+            Place(EnemyBaseId + slot, EnemyClasses[slot % 6], x, 4 + row * rowStep);
             UnitRec& e = state.Unit(EnemyBaseId + slot);
             const int g = 1 + (slot - 1) / 3;
             e.AIGroup = static_cast<std::uint8_t>(g);
@@ -96,13 +106,14 @@ public:
             group.Members[static_cast<std::size_t>(group.MemberCount)] =
                 static_cast<std::uint16_t>(EnemyBaseId + slot);
             ++group.MemberCount;
-            group.Zone = static_cast<std::uint8_t>(HomeZoneCount + 1 + (g - 1) % 8);
+            group.Zone = static_cast<std::uint8_t>(HomeZoneCount + 1 +
+                                                   (g - 1) % std::min<int>(HomeZonesUsed, state.ZoneExtraCount));
             e.AIWork1 = group.Zone;
             e.Order = OrderRegroup;
         }
-        state.PlayerShipCount = UnitsPerSide;
-        state.EnemyShipCount = UnitsPerSide;
-        state.AIGroupCount = GroupCount;
+        state.PlayerShipCount = static_cast<std::uint8_t>(unitsPerSide_);
+        state.EnemyShipCount = static_cast<std::uint8_t>(unitsPerSide_);
+        state.AIGroupCount = static_cast<std::uint8_t>((unitsPerSide_ + 2) / 3);
         state.ViewColumns = 24;
         state.ViewRows = 18;
         player_ = std::make_unique<Autoplayer>(*game_, presenter_);
@@ -117,6 +128,8 @@ private:
     /// A ship on its field; a two-cell ship's stern lies one field west.
     void Place(int id, int c, int x, int y) { test::PlaceUnit(*game_, id, c, x, y, x - 1, y); }
 
+    int mapCells_;
+    int unitsPerSide_;
     HeadlessPresenter presenter_;
     FixedSeedSource seeds_;
     Random random_;
@@ -126,9 +139,10 @@ private:
     std::unique_ptr<Autoplayer> player_;
 };
 
+/// Arguments: the map's side in fields, the ships a side.
 void WholeTurn(benchmark::State& bench)
 {
-    BenchWorld world;
+    BenchWorld world(static_cast<int>(bench.range(0)), static_cast<int>(bench.range(1)));
     for (auto _ : bench)
     {
         // A fleet worn down by many turns no longer measures a full turn: start again.
@@ -142,7 +156,17 @@ void WholeTurn(benchmark::State& bench)
     }
 }
 
-BENCHMARK(WholeTurn)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+// The full-size case first; then fewer ships on it, then the same fleet on smaller maps.
+BENCHMARK(WholeTurn)
+    ->ArgNames({"side", "units"})
+    ->Args({96, 60})
+    ->Args({96, 30})
+    ->Args({96, 15})
+    ->Args({72, 60})
+    ->Args({48, 60})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 
