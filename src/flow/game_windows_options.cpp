@@ -15,15 +15,13 @@ void GameWindows::WireOptions()
     menu.onOpenOptions = [this] { options.ShowModal(); };
     menu.onOpenTutorial = [this] { tutorial.ShowModal(); };
     options.scenarioLandSuffix = [this] { return LandSuffixOf(GameData().state.CurrentScenario.Tag.Str()); };
-    options.onChange = [this] {
-        SettingsChanged();
-        if (platform::Application::Exists())
+    options.onChange = [this] { SettingsChanged(); };
+    // Only the player's own tick switches the screen: a window asked for on the command line
+    // stays a window while other choices are made.
+    options.onFullScreenChange = [](bool fullScreen) {
+        if (platform::Application::Exists() && platform::Application::Instance().FullScreen() != fullScreen)
         {
-            platform::Application& app = platform::Application::Instance();
-            if (app.FullScreen() != settings.fullScreen)
-            {
-                app.ToggleFullScreen();
-            }
+            platform::Application::Instance().ToggleFullScreen();
         }
     };
 }

@@ -193,6 +193,10 @@ void TF_OPT::cbFULLClick()
 {
     settings_.fullScreen = cbFULL.checked;
     Changed();
+    if (onFullScreenChange)
+    {
+        onFullScreenChange(settings_.fullScreen);
+    }
 }
 
 void TF_OPT::btOKClick()

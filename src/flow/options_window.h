@@ -32,6 +32,8 @@ public:
 
     /// Runs after every choice, with the settings already changed.
     std::function<void()> onChange;
+    /// The player ticked or unticked FULL SCREEN (after onChange).
+    std::function<void(bool fullScreen)> onFullScreenChange;
     /// The land picture set suffix of the scenario being played ("" when none), for the sample.
     std::function<std::string()> scenarioLandSuffix;
 
