@@ -224,6 +224,21 @@ TEST_P(HqTest, ExitToMenuAskedFirstAndTheSoundSwitchIsTheProgramsOwn)
     EXPECT_EQ(state().GameOver, 1);
     EXPECT_EQ(state().GameResult, ResultQuit);
     EXPECT_EQ(state().Flow.Quit, 1);
+
+    // EXIT TO WINDOWS answered No changes nothing; Yes leaves the program.
+    state().Flow.Quit = 0;
+    w.Show();
+    AnswerBoxesWith(SDLK_ESCAPE);
+    w.btWINClick();
+    StopAnswering();
+    EXPECT_TRUE(w.Showing());
+    EXPECT_EQ(state().Flow.Quit, 0);
+    AnswerBoxesWith(SDLK_RETURN);
+    w.btWINClick();
+    StopAnswering();
+    EXPECT_FALSE(w.Showing());
+    EXPECT_EQ(w.Exit(), HqExit::ExitToWindows);
+    EXPECT_EQ(state().Flow.Quit, 1);
 }
 
 TEST_P(HqTest, FleetOverviewShowsTheOrderOfBattleAndBothSidesLosses)
