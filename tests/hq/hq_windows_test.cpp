@@ -4,6 +4,7 @@
 #include "flow/flow_fixture.h"
 #include "platform/sound.h"
 #include "platform/timer.h"
+#include "state/cell_code.h"
 #include "support/place_unit.h"
 #include "turn/fleet_overview.h"
 #include "turn/game_flow.h"
@@ -158,6 +159,39 @@ TEST_P(HqTest, TechnologyListColoursMarksAndBuysTheSelectedOne)
     EXPECT_TRUE(Shows(Texts(w), "Extended Radar 1"));
     w.btKraj.Click();
     EXPECT_FALSE(w.Showing());
+}
+
+TEST_P(HqTest, ASpeedMarkWidensTheSelectedUnitsReachAtOnce)
+{
+    GameState& s = state();
+    const int ship = PlayerBaseId + 1;
+    const auto reachable = [&] {
+        int n = 0;
+        for (int x = 1; x <= s.MapWidth; ++x)
+        {
+            for (int y = 1; y <= s.MapHeight; ++y)
+            {
+                n += DecodeCell(s, x, y).highlight != 0 ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    s.SelectedUnit = static_cast<std::uint16_t>(ship);
+    s.Unit(ship).MovedThisTurn = 0;
+    windows->mainWindow.ShowReach();
+    const int before = reachable();
+    ASSERT_GT(before, 0);
+
+    TF_TECH& w = windows->technology;
+    w.Show();
+    w.SelectAttribute(TechSpeed);
+    const int mark = TechIndexOf(ClassCategoryOf(s.Unit(ship).Class), TechSpeed, 1);
+    const auto row = std::find(w.Rows().begin(), w.Rows().end(), mark) - w.Rows().begin() + 1;
+    w.DG1.SelectRow(static_cast<int>(row));
+    w.btKUPIClick();
+    EXPECT_EQ(s.Unit(ship).Speed, game().classes.Class(s.Unit(ship).Class).Speed + 1);
+    EXPECT_GT(reachable(), before);
+    w.Close();
 }
 
 TEST_P(HqTest, HeadquartersSummarisesTheFleetInColumnsOf21)
