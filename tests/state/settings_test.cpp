@@ -156,12 +156,4 @@ TEST(Settings, EnemyPhaseSpeedDividesItsPausesAndInstantSkipsThem)
     EXPECT_EQ(EnemyPhasePause(900, EnemyPhaseSpeed::Instant), 0);
 }
 
-TEST(Settings, TheLandSetFollowsTheScenarioUntilThePlayerChoosesOne)
-{
-    EXPECT_EQ(LandSuffixFor(ScenarioLandSet, "3"), "3");
-    EXPECT_EQ(LandSuffixFor(ScenarioLandSet, ""), "");
-    EXPECT_EQ(LandSuffixFor(0, "3"), "");
-    EXPECT_EQ(LandSuffixFor(2, ""), "2");
-}
-
 } // namespace olvane
