@@ -534,9 +534,15 @@ void TForm1::Delay(int milliseconds)
     platform::Application::Instance().Delay(milliseconds <= RepaintOnlyWait ? 0 : milliseconds - RepaintOnlyWait);
 }
 
-int TForm1::PacedPause(int milliseconds) const
+int TForm1::PacedPause(int milliseconds)
 {
-    return game_.state.EnemyPhaseRunning != 0 ? EnemyPhasePause(milliseconds, enemyPhaseSpeed) : milliseconds;
+    const bool explosion = explosionDrawn_;
+    explosionDrawn_ = false;
+    if (explosion || game_.state.EnemyPhaseRunning == 0)
+    {
+        return milliseconds;
+    }
+    return EnemyPhasePause(milliseconds, enemyPhaseSpeed);
 }
 
 void TForm1::SetPanelLabel(PanelLabel label, std::string_view text)

@@ -110,8 +110,9 @@ public:
     EnemyPhaseSpeed enemyPhaseSpeed = EnemyPhaseSpeed::Normal;
     /// Takes a land picture set: the land fields are cut again at once and the map redrawn.
     void SetLandSet(int set);
-    /// A pause at the chosen pace: the enemy phase's are shortened or skipped, the player's kept.
-    int PacedPause(int milliseconds) const;
+    /// A pause at the chosen pace: the enemy phase's are shortened or skipped, the player's kept,
+    /// and the pause after an explosion frame is kept whole so the frame is seen at any pace.
+    int PacedPause(int milliseconds);
 
     /// The message window, when it exists; without it a plain message box shows the code's text.
     std::function<void(int code)> onShowMessage;
@@ -315,6 +316,8 @@ private:
     std::vector<int> pendingUnits_;
     int helpPage_ = 0;
     bool holdFire_ = false;
+    // An explosion frame was drawn and its pause is still to come.
+    bool explosionDrawn_ = false;
 };
 
 /// The phase label while the game waits for the player's fire target.

@@ -168,9 +168,11 @@ void TForm1::EKRMouseDown(MouseButton button, platform::ShiftState, int px, int 
         return;
     }
     const bool target = IsUnitCode(code) && IsEnemy(code);
-    if (target && s.Unit(code).Visible != 0 && s.FireMode == FireModeTarget && CanTarget(game_, selected, code))
+    if (target && s.Unit(code).Visible != 0 && s.FireMode == FireModeTarget && CanTarget(game_, selected, code) &&
+        PlayerFireAt(game_, selected, code) && enemyInfoUnit_ != 0)
     {
-        PlayerFireAt(game_, selected, code);
+        // The shot is fired: the box describes the enemy without offering another.
+        ShowUnitInfo(enemyInfoUnit_, true);
     }
 }
 

@@ -560,6 +560,7 @@ void TForm1::DrawExplosion(int x, int y, int frame)
     }
     Canvas canvas(EKR.picture);
     PutScaled(canvas, r, art_.explosions[frame]);
+    explosionDrawn_ = true;
     platform::MarkDrawn();
 }
 

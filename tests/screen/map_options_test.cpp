@@ -110,6 +110,13 @@ TEST_F(ScreenTest, OnlyTheEnemyPhasesPausesFollowTheChosenSpeed)
     EXPECT_EQ(form->PacedPause(900), 450);
     form->enemyPhaseSpeed = EnemyPhaseSpeed::Instant;
     EXPECT_EQ(form->PacedPause(900), 0);
+    // An explosion's frames stay on screen for their moment even then; the pause after goes.
+    if (files->Find(art::ExplosionSheet.file))
+    {
+        form->DrawExplosion(5, 5, 1);
+        EXPECT_EQ(form->PacedPause(60), 60);
+        EXPECT_EQ(form->PacedPause(1560), 0);
+    }
     form->enemyPhaseSpeed = EnemyPhaseSpeed::Normal;
     EXPECT_EQ(form->PacedPause(900), 900);
     state().EnemyPhaseRunning = 0;
