@@ -66,6 +66,9 @@ Application::Application(const ApplicationOptions& options)
     }
 
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.smoothScaling ? "linear" : "nearest");
+    // The software renderer's window surface goes straight to the display; by default SDL would
+    // route it through a GL texture and load the whole GL stack after all.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     int windowWidth = display_.clientWidth;
     int windowHeight = display_.clientHeight;
