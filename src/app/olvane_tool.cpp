@@ -555,6 +555,11 @@ private:
             Refuse(MissionOverText);
             return;
         }
+        if (result == ResultQuit)
+        {
+            QuitMission(game_);
+            return;
+        }
         state.GameOver = 1;
         state.GameResult = static_cast<std::uint8_t>(result);
         EndMission(game_);

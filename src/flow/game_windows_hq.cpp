@@ -58,7 +58,7 @@ void GameWindows::OpenHeadquarters()
         case HqExit::ReturnToGame:
             return;
         case HqExit::ExitToMenu:
-            // The mission is marked ended; the main window's HQ handler runs its end.
+            // The mission has ended as quit; its end-of-game window opens from the event loop.
             return;
         case HqExit::ExitToWindows:
             mainWindow.Hide();

@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "turn/end_of_game.h"
 #include "turn/fleet_overview.h"
 
 #include <algorithm>
@@ -140,11 +141,8 @@ void TF95_HQ::btENDClick()
     {
         return;
     }
-    // The mission ends as quit; the end of game runs once this window has closed.
-    GameState& state = game_.state;
-    state.Flow.Quit = 1;
-    state.GameOver = 1;
-    state.GameResult = ResultQuit;
+    // The end-of-game window opens once this window has closed.
+    QuitMission(game_);
     exit_ = HqExit::ExitToMenu;
     Close();
 }

@@ -5,6 +5,7 @@
 #include "state/rounding.h"
 #include "state/scenario.h"
 #include "turn/awards.h"
+#include "turn/turn_hooks.h"
 
 #include <algorithm>
 #include <optional>
@@ -224,6 +225,20 @@ void EndMission(Game& game)
     {
         UpdateCampaign(game);
     }
+}
+
+bool QuitMission(Game& game)
+{
+    GameState& state = game.state;
+    if (state.GameOver != 0)
+    {
+        return false;
+    }
+    state.Flow.Quit = 1;
+    state.GameOver = 1;
+    state.GameResult = ResultQuit;
+    RunEndOfGame(game);
+    return true;
 }
 
 EndOfGameView DescribeEndOfGame(const Game& game)

@@ -47,6 +47,10 @@ int CampaignStepOf(const Game& game, int counter);
 /// the campaign is over when it has no further step.
 void EndMission(Game& game);
 
+/// EXIT TO MENU: the player leaves the mission, which ends as quit (result 100) and runs its end
+/// as the turn cycle's check would. False, changing nothing, when the mission has already ended.
+bool QuitMission(Game& game);
+
 /// What the end-of-game window shows once the mission has ended.
 struct EndOfGameView
 {

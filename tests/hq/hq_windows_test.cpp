@@ -258,6 +258,7 @@ TEST_P(HqTest, ExitToMenuAskedFirstAndTheSoundSwitchIsTheProgramsOwn)
     EXPECT_EQ(state().GameOver, 1);
     EXPECT_EQ(state().GameResult, ResultQuit);
     EXPECT_EQ(state().Flow.Quit, 1);
+    EXPECT_TRUE(windows->EndOfGamePending()) << "the end-of-game window is on its way";
 
     // EXIT TO WINDOWS answered No changes nothing; Yes leaves the program.
     state().Flow.Quit = 0;
