@@ -414,9 +414,15 @@ void TForm1::FormActivate()
     RedrawOverview();
     // A loaded game starts its turn again; the view draws the hulls of diagonal ships over their
     // corners with every full redraw, so nothing else is owed to it.
+    const bool loaded = loadRestart;
     loadRestart = false;
     RedrawView();
     BeginGame(game_);
+    if (loaded)
+    {
+        // The loaded turn shows at once, not only once the mouse first crosses the map.
+        lbT.caption = std::to_string(s.TurnNumber) + ". turn";
+    }
     LBinfo.Clear();
     if (deploymentPending)
     {
