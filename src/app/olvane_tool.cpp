@@ -3,6 +3,7 @@
 
 #include "app/json_writer.h"
 #include "app/state_json.h"
+#include "app/tool_balance.h"
 #include "app/tool_simulate.h"
 #include "app/tool_start.h"
 #include "app/tool_validate.h"
@@ -60,6 +61,14 @@ commands:
         the autoplayer; print the turns played, the result, both sides' losses and the median
         time per turn (--json: as JSON with the final game state); --save writes the game as it
         stands after the turns as a saved game
+
+  balance --seeds N --base DIR [--turns T] [--json]
+        play every death match and mission of the scenario database at captain rank, the
+        player's side played by the autoplayer, once for each seed 1..N and for at most T whole
+        turns (500 by default); print one row per scenario: the slot, the title, the mode, the
+        games, wins, defeats and others (not over or quit), the average turns played, the
+        average losses of the player's side (lost) and of the computer's (sunk) and the
+        average time per turn in milliseconds (--json: as a JSON array)
 
   act --base DIR --user-dir DIR (--load FILE | --slot N [--mode M] [--rank R]) [--seed S] ACTION...
         load a saved game, or start slot N as start does, then carry out the player's commands
@@ -125,8 +134,9 @@ struct Arguments
 };
 
 // Every option the commands know; each command then allows its own few.
-constexpr std::array<std::string_view, 10> ValueOptions = {"base", "seed",       "slot",     "mode", "rank",
-                                                           "turns", "goal-types", "user-dir", "load", "save"};
+constexpr std::array<std::string_view, 11> ValueOptions = {"base", "seed",       "slot",     "mode", "rank",
+                                                           "turns", "goal-types", "user-dir", "load", "save",
+                                                           "seeds"};
 constexpr std::array<std::string_view, 2> FlagOptions = {"help", "json"};
 
 Arguments ParseArguments(int argc, char** argv)
@@ -362,6 +372,26 @@ int Simulate(const Arguments& args)
         std::cout << SimulationReportText(report);
     }
     return session.presenter.shown.errors.empty() ? ExitOk : ExitGameError;
+}
+
+int Balance(const Arguments& args)
+{
+    std::map<std::string, std::string> options = args.options;
+    const bool json = options.erase("json") != 0;
+    const Arguments rest{args.positional, options};
+    AllowOnly(rest, {"base", "seeds", "turns"}, 0);
+    const auto seeds = rest.options.find("seeds");
+    if (seeds == rest.options.end())
+    {
+        throw UsageError("--seeds N is required");
+    }
+    const int seedCount = ParseNumber(seeds->second, "--seeds", 1, 10000);
+    const auto turns = rest.options.find("turns");
+    const int turnCount =
+        turns == rest.options.end() ? BalanceTurnCap : ParseNumber(turns->second, "--turns", 1, 65535);
+    const std::vector<BalanceRow> rows = RunBalance(BaseDirOf(rest), seedCount, turnCount);
+    std::cout << (json ? BalanceJson(rows) : BalanceTable(rows));
+    return ExitOk;
 }
 
 /// One of the player's commands that act carries out.
@@ -773,6 +803,10 @@ int Run(int argc, char** argv)
     if (command == "act")
     {
         return Act(args);
+    }
+    if (command == "balance")
+    {
+        return Balance(args);
     }
     if (command == "validate")
     {
