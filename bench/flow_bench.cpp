@@ -2,15 +2,12 @@
 // the menu and a mission's briefing, and the work between the opening screen and the menu
 // (creating every window and loading their pictures), its pause left out.
 
+#include "bench_desktop.h"
 #include "flow/game_windows.h"
-#include "platform/application.h"
-#include "state/data_files.h"
 #include "turn/game_flow.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 namespace
@@ -22,14 +19,9 @@ struct Desktop
 {
     Desktop()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        platform::ApplicationOptions options;
-        options.windowed = true;
-        options.desktopSize = platform::Size{1366, 768};
-        app = std::make_unique<platform::Application>(options);
+        app = bench::OpenDesktop();
         app->SetSpeedFactor(0.0);
-        files = std::make_unique<DataFiles>(OLVANE_GAME_DIR, std::filesystem::temp_directory_path() / "olvane-bench");
+        files = bench::GameFiles();
     }
 
     std::unique_ptr<GameWindows> OpenWindows()

@@ -1,14 +1,11 @@
 // Frame composition of the main game window: a full tactical redraw and a strategic view of a
 // 96 x 96 map in the 1366 x 768 layout, with the generated pictures.
 
-#include "platform/application.h"
+#include "bench_desktop.h"
 #include "screen/main_window.h"
-#include "state/data_files.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 namespace
@@ -20,13 +17,8 @@ struct Screen
 {
     Screen()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        platform::ApplicationOptions options;
-        options.windowed = true;
-        options.desktopSize = platform::Size{1366, 768};
-        app = std::make_unique<platform::Application>(options);
-        files = std::make_unique<DataFiles>(OLVANE_GAME_DIR, std::filesystem::temp_directory_path() / "olvane-bench");
+        app = bench::OpenDesktop();
+        files = bench::GameFiles();
         form = std::make_unique<TForm1>(random, *files, clock);
         GameState& s = form->GameData().state;
         ResetGame(s);
