@@ -2,6 +2,7 @@
 // game's own loaders and prints the resulting game state as JSON.
 
 #include "app/json_writer.h"
+#include "app/program_info.h"
 #include "app/state_json.h"
 #include "app/tool_balance.h"
 #include "app/tool_simulate.h"
@@ -101,10 +102,11 @@ commands:
         prints one line per problem and exits with status 1 if there is any
 
 options:
-  --base DIR    the game folder (holding BAZE, BMP, EFF)
+  --base DIR    the game folder (holding BAZE, BMP, EFF); default: the installed or generated one
   --user-dir DIR  the user's folder of saves and score tables (act)
   --seed N      a fixed seed for every random choice, so that a run can be repeated
   --help        this text
+  --version     the game's version
 
 exit status: 0 done, 1 the game reported an error (the JSON still shows the state and the
 error), 2 bad arguments.
@@ -137,7 +139,7 @@ struct Arguments
 constexpr std::array<std::string_view, 11> ValueOptions = {"base", "seed",       "slot",     "mode", "rank",
                                                            "turns", "goal-types", "user-dir", "load", "save",
                                                            "seeds"};
-constexpr std::array<std::string_view, 2> FlagOptions = {"help", "json"};
+constexpr std::array<std::string_view, 3> FlagOptions = {"help", "version", "json"};
 
 Arguments ParseArguments(int argc, char** argv)
 {
@@ -214,7 +216,11 @@ std::filesystem::path BaseDirOf(const Arguments& args)
     const auto it = args.options.find("base");
     if (it == args.options.end())
     {
-        throw UsageError("--base DIR is required");
+        if (std::optional<std::filesystem::path> found = FindGameFolder())
+        {
+            return *found;
+        }
+        throw UsageError("--base DIR is required: no game folder is installed with this program");
     }
     std::error_code error;
     if (!std::filesystem::is_directory(it->second, error))
@@ -777,6 +783,11 @@ int Run(int argc, char** argv)
     if (args.options.contains("help"))
     {
         std::cout << Usage;
+        return ExitOk;
+    }
+    if (args.options.contains("version"))
+    {
+        std::cout << VersionLine("olvane-tool") << "\n";
         return ExitOk;
     }
     if (args.positional.empty())

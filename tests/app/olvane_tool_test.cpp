@@ -68,7 +68,7 @@ TEST(OlvaneTool, BadArgumentsAreRefusedClearly)
     dir.Write("game/BAZE/readme.txt", "");
     const std::string base = " --base " + (dir.Path() / "game").string();
     for (const std::string& args : {std::string(""), "dump-map" + base, "dump-map x" + base, "dump-map 70000" + base,
-                                   std::string("dump-map 3"), std::string("dump-map 3 --base /no/such/folder"),
+                                   std::string("dump-map 3 --base /no/such/folder"),
                                    "dump-map 3 --goal-types 1" + base, "fly 3" + base, "dump-map 3 --color red" + base,
                                    std::string("dump-map 3 --base")})
     {
