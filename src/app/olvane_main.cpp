@@ -53,7 +53,6 @@ In the game: F11 or Alt+Enter switches between window and full screen.
 struct ProgramDefaults
 {
     int edition = ProgramEdition;
-    std::string version = "Olvane 0.1";
     std::filesystem::path baseDir;
 };
 
