@@ -5,7 +5,8 @@
 #include "platform/message_box.h"
 #include "state/mission_texts.h"
 
-#include <algorithm>
+#include <array>
+#include <string>
 
 namespace olvane
 {
@@ -26,20 +27,6 @@ constexpr int EmblemY = 400;
 
 /// The band the texts stand on, darkened so they read on any nation's picture.
 constexpr platform::Rect TextBand{30, 15, 740, 485};
-
-void Shade(platform::Picture& picture, const platform::Rect& band)
-{
-    const int right = std::min(band.x + band.width, picture.Width());
-    const int bottom = std::min(band.y + band.height, picture.Height());
-    for (int y = band.y; y < bottom; ++y)
-    {
-        for (int x = band.x; x < right; ++x)
-        {
-            const platform::Colour c = picture.Pixel(x, y);
-            picture.SetPixel(x, y, ((c >> 2) & 0x3F3F3F) + ((c >> 3) & 0x1F1F1F));
-        }
-    }
-}
 
 void Style(platform::Label& label, int size, bool bold, platform::Colour colour)
 {
@@ -209,7 +196,7 @@ void TF08_UVOD::FormPaint(platform::Canvas& canvas)
         pictureNation_ = s.PlayerNation;
         const std::string name = NationPictureName(s.PlayerNation);
         nationPicture_ = name.empty() ? platform::Picture() : LoadGamePicture(game_.files, name);
-        Shade(nationPicture_, TextBand);
+        ShadePicture(nationPicture_, TextBand);
         if (emblem_.Empty())
         {
             emblem_ = LoadGamePicture(game_.files, EditionPictureFolder(s.EditionNumber) + "/ZNAK.BMP", true);
