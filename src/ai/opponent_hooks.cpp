@@ -1,7 +1,7 @@
 #include "ai/opponent_hooks.h"
 
+#include "rules/awards.h"
 #include "state/game.h"
-#include "turn/awards.h"
 
 namespace olvane
 {

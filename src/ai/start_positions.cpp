@@ -2,12 +2,12 @@
 
 #include "ai/opponent.h"
 #include "ai/opponent_groups.h"
+#include "rules/awards.h"
 #include "rules/unit_kinds.h"
 #include "state/cell_code.h"
 #include "state/forces.h"
 #include "state/game.h"
 #include "state/map_file.h"
-#include "turn/awards.h"
 
 #include <algorithm>
 #include <array>

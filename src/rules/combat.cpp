@@ -1,10 +1,10 @@
 #include "rules/combat.h"
 
 #include "ai/opponent_hooks.h"
+#include "rules/awards.h"
 #include "rules/detection.h"
 #include "rules/unit_kinds.h"
 #include "state/game.h"
-#include "turn/awards.h"
 #include "turn/turn_hooks.h"
 
 #include <algorithm>

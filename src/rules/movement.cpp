@@ -1,12 +1,12 @@
 #include "rules/movement.h"
 
 #include "ai/opponent_hooks.h"
-#include "ai/ports.h"
+#include "rules/awards.h"
 #include "rules/detection.h"
+#include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "state/cell_code.h"
 #include "state/game.h"
-#include "turn/awards.h"
 #include "turn/turn_hooks.h"
 
 #include <algorithm>

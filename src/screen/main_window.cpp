@@ -1,15 +1,15 @@
 #include "screen/main_window.h"
 
-#include "ai/ports.h"
 #include "platform/application.h"
 #include "platform/display_layout.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "rules/awards.h"
 #include "rules/combat.h"
 #include "rules/movement.h"
+#include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "state/map_file.h"
-#include "turn/awards.h"
 #include "turn/turn_phases.h"
 
 #include <cmath>

@@ -1,10 +1,10 @@
 // Orders by mouse on the map view: selecting units and groups, moves, group moves, fire targets,
 // hover information, and the deployment of bought aircraft and shore installations.
 
-#include "ai/ports.h"
 #include "platform/application.h"
 #include "rules/combat.h"
 #include "rules/movement.h"
+#include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "screen/main_window.h"
 #include "state/cell_code.h"

@@ -1,9 +1,9 @@
 // The command panel and the information box: STAND, REPAIR and the windows the panel opens, a
 // unit's or a group's information, and the strip of boxes under the map.
 
-#include "ai/ports.h"
 #include "platform/application.h"
 #include "rules/movement.h"
+#include "rules/ports.h"
 #include "rules/target_preview.h"
 #include "rules/unit_kinds.h"
 #include "screen/main_window.h"

@@ -1,10 +1,10 @@
 #include "turn/autoplayer.h"
 
+#include "rules/awards.h"
 #include "rules/combat.h"
 #include "rules/movement.h"
 #include "rules/unit_kinds.h"
 #include "state/game.h"
-#include "turn/awards.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>

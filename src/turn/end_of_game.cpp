@@ -1,10 +1,10 @@
 #include "turn/end_of_game.h"
 
+#include "rules/awards.h"
 #include "state/range_error.h"
 #include "state/rank_file.h"
 #include "state/rounding.h"
 #include "state/scenario.h"
-#include "turn/awards.h"
 #include "turn/turn_hooks.h"
 
 #include <algorithm>

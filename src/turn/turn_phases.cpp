@@ -1,9 +1,9 @@
 #include "turn/turn_phases.h"
 
 #include "ai/opponent.h"
-#include "ai/ports.h"
 #include "rules/detection.h"
 #include "rules/movement.h"
+#include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "state/game.h"
 #include "turn/autosave.h"

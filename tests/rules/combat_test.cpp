@@ -1,7 +1,7 @@
 #include "rules/combat.h"
+#include "rules/awards.h"
 #include "rules/detection.h"
 #include "rules_fixture.h"
-#include "turn/awards.h"
 
 #include <gtest/gtest.h>
 

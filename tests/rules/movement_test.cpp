@@ -1,7 +1,7 @@
 #include "rules/movement.h"
+#include "rules/awards.h"
 #include "rules_fixture.h"
 #include "state/cell_code.h"
-#include "turn/awards.h"
 
 #include <gtest/gtest.h>
 

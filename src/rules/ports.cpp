@@ -1,11 +1,11 @@
-#include "ai/ports.h"
+#include "rules/ports.h"
 
 #include "ai/opponent_hooks.h"
+#include "rules/awards.h"
 #include "rules/combat.h"
 #include "rules/unit_kinds.h"
 #include "state/cell_code.h"
 #include "state/game.h"
-#include "turn/awards.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "turn/awards.h"
+#include "rules/awards.h"
 
 #include "state/game.h"
 #include "state/rounding.h"

@@ -1,5 +1,5 @@
 #include "support/test_game.h"
-#include "turn/awards.h"
+#include "rules/awards.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "../rules/rules_fixture.h"
-#include "ai/ports.h"
+#include "rules_fixture.h"
+#include "rules/awards.h"
 #include "rules/movement.h"
-#include "turn/awards.h"
+#include "rules/ports.h"
 
 #include <gtest/gtest.h>
 
