@@ -1,8 +1,9 @@
 // Frame composition of the main game window: a full tactical redraw and a strategic view of a
-// 96 x 96 map in the 1366 x 768 layout, with the generated pictures.
+// 96 x 96 map in the 1366 x 768 layout, with the generated pictures, and loading those pictures.
 
 #include "bench_desktop.h"
 #include "screen/main_window.h"
+#include "screen/map_art.h"
 
 #include <benchmark/benchmark.h>
 
@@ -139,5 +140,19 @@ void FramePresent(benchmark::State& state)
     }
 }
 BENCHMARK(FramePresent)->Unit(benchmark::kMicrosecond);
+
+// Every sheet of the main window read from the game folder and cut into frames, as a new game
+// does once.
+void MissionArtLoad(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    for (auto _ : state)
+    {
+        MapArt art;
+        art.Load(*screen.files, "", 1, false);
+        benchmark::DoNotOptimize(art.terrain.Count());
+    }
+}
+BENCHMARK(MissionArtLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -86,12 +86,12 @@ void TF90_FLOTA::LoadArt()
     }
     artLoaded_ = true;
     const int edition = game_.state.EditionNumber;
-    lossPicture_ = LoadHqPicture(game_.files, HqPicturePath(edition, "PORAZ.JPG"));
-    emblem_ = LoadHqPicture(game_.files, HqPicturePath(edition, "ZNAK.BMP"), true);
-    flags_ = LoadHqSheet(game_.files, art::FlagSheet);
-    sprites_ = LoadPlayerSprites(game_.files);
-    icons_ = LoadHqSheet(game_.files, art::IconSheet);
-    classPictures_ = LoadHqSheet(game_.files, art::ClassPictureSheet);
+    lossPicture_ = LoadGamePicture(game_.files, HqPicturePath(edition, "PORAZ.JPG"));
+    emblem_ = LoadGamePicture(game_.files, HqPicturePath(edition, "ZNAK.BMP"), true);
+    flags_ = LoadSheet(game_.files, art::FlagSheet);
+    sprites_ = LoadSpriteList(game_.files, false);
+    icons_ = LoadSheet(game_.files, art::IconSheet);
+    classPictures_ = LoadSheet(game_.files, art::ClassPictureSheet);
 }
 
 void TF90_FLOTA::FormActivate()
@@ -104,7 +104,7 @@ void TF90_FLOTA::FormActivate()
         const std::string_view name = OrderOfBattlePicture(nation);
         nationPicture_ = name.empty()
                              ? platform::Picture()
-                             : LoadHqPicture(game_.files, HqPicturePath(game_.state.EditionNumber, name));
+                             : LoadGamePicture(game_.files, HqPicturePath(game_.state.EditionNumber, name));
     }
     SetTitle(game_.state.Flow.FleetOverviewMode == ModeLosses ? "Destroyed Units" : "Order of Battle");
 }

@@ -104,9 +104,9 @@ void TF95_HQ::LoadArt()
         return;
     }
     artLoaded_ = true;
-    background_ = LoadHqPicture(game_.files, HqPicturePath(game_.state.EditionNumber, "HQ.BMP"));
-    flags_ = LoadHqSheet(game_.files, art::FlagSheet);
-    sprites_ = LoadPlayerSprites(game_.files);
+    background_ = LoadGamePicture(game_.files, HqPicturePath(game_.state.EditionNumber, "HQ.BMP"));
+    flags_ = LoadSheet(game_.files, art::FlagSheet);
+    sprites_ = LoadSpriteList(game_.files, false);
 }
 
 void TF95_HQ::FormActivate()

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "art/sheets.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/label.h"
-#include "platform/picture.h"
+#include "screen/game_art.h"
 
 #include <string>
 #include <string_view>
 
 namespace olvane
 {
-
-class DataFiles;
 
 /// One of the 800 x 600 windows of the headquarters, centred on the screen under a title band
 /// that carries its caption. Controls and pictures are placed in client coordinates below the
@@ -40,19 +37,8 @@ public:
     platform::Label titleBar;
 };
 
-// The headquarters' pictures from the game folder. A picture that cannot be read stays empty and
-// the window paints without it.
-
 /// "BMP/MENI2/" + name for the edition's picture folder.
 std::string HqPicturePath(int edition, std::string_view name);
-
-platform::Picture LoadHqPicture(const DataFiles& files, std::string_view name, bool keyed = false);
-
-/// The frames of a sheet, cut in order; empty when the sheet cannot be read.
-platform::PictureList LoadHqSheet(const DataFiles& files, const art::Sheet& sheet);
-
-/// The player's sprite list, frame = row * 8 + facing; empty when a file is missing.
-platform::PictureList LoadPlayerSprites(const DataFiles& files);
 
 /// Frame `index` of a list stretched into a rectangle, when the list holds it.
 void DrawFrameIn(platform::Canvas& canvas, const platform::Rect& r, const platform::PictureList& list,

@@ -114,11 +114,11 @@ void TF6_KUPI::LoadArt()
     }
     artLoaded_ = true;
     background_ =
-        LoadHqPicture(GameData().files, HqPicturePath(GameData().state.EditionNumber, "KRATKITIRP.jpg"));
-    flags_ = LoadHqSheet(GameData().files, art::FlagSheet);
-    classPictures_ = LoadHqSheet(GameData().files, art::ClassPictureSheet);
-    icons_ = LoadHqSheet(GameData().files, art::IconSheet);
-    sprites_ = LoadPlayerSprites(GameData().files);
+        LoadGamePicture(GameData().files, HqPicturePath(GameData().state.EditionNumber, "KRATKITIRP.jpg"));
+    flags_ = LoadSheet(GameData().files, art::FlagSheet);
+    classPictures_ = LoadSheet(GameData().files, art::ClassPictureSheet);
+    icons_ = LoadSheet(GameData().files, art::IconSheet);
+    sprites_ = LoadSpriteList(GameData().files, false);
 }
 
 void TF6_KUPI::FormActivate()

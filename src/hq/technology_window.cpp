@@ -130,9 +130,9 @@ void TF_TECH::LoadArt()
         return;
     }
     artLoaded_ = true;
-    background_ = LoadHqPicture(game_.files, HqPicturePath(game_.state.EditionNumber, "ssTECH.JPG"));
-    sprites_ = LoadPlayerSprites(game_.files);
-    marks_ = LoadHqSheet(game_.files, art::TechMarkSheet);
+    background_ = LoadGamePicture(game_.files, HqPicturePath(game_.state.EditionNumber, "ssTECH.JPG"));
+    sprites_ = LoadSpriteList(game_.files, false);
+    marks_ = LoadSheet(game_.files, art::TechMarkSheet);
 }
 
 void TF_TECH::FormActivate()

@@ -172,6 +172,45 @@ SurfacePtr DecodeBmp(std::string_view bytes, std::string& error)
 
 } // namespace
 
+std::optional<std::string> BmpRows(std::string_view bytes, int top, int height)
+{
+    constexpr std::size_t InfoHeaderEnd = 54;
+    if (bytes.size() < InfoHeaderEnd || bytes.substr(0, 2) != "BM" || LittleEndian(bytes, 14, 4) < 40 ||
+        LittleEndian(bytes, 30, 4) != 0)
+    {
+        return std::nullopt;
+    }
+    const std::int64_t width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
+    const std::int64_t rows = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+    const std::int64_t bits = LittleEndian(bytes, 28, 2);
+    const std::int64_t pixelsAt = LittleEndian(bytes, 10, 4);
+    if (width <= 0 || width > MaxPictureSide || rows <= 0 || top < 0 || height <= 0 || top + height > rows ||
+        bits == 0 || bits > 32 || pixelsAt < static_cast<std::int64_t>(InfoHeaderEnd))
+    {
+        return std::nullopt;
+    }
+    // Rows are stored bottom row first, each padded to four bytes.
+    const std::int64_t stride = (width * bits + 31) / 32 * 4;
+    const std::int64_t bandAt = pixelsAt + (rows - top - height) * stride;
+    const std::int64_t bandSize = height * stride;
+    if (bandAt + bandSize > static_cast<std::int64_t>(bytes.size()))
+    {
+        return std::nullopt;
+    }
+    std::string band(bytes.substr(0, static_cast<std::size_t>(pixelsAt)));
+    band.append(bytes.substr(static_cast<std::size_t>(bandAt), static_cast<std::size_t>(bandSize)));
+    auto put = [&band](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+        {
+            band[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i) & 0xFF);
+        }
+    };
+    put(2, static_cast<std::uint32_t>(band.size()));
+    put(22, static_cast<std::uint32_t>(height));
+    put(34, static_cast<std::uint32_t>(bandSize));
+    return band;
+}
+
 SurfacePtr DecodePicture(std::string_view bytes, std::string& error)
 {
     if (bytes.substr(0, 2) == "BM")

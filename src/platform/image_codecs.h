@@ -20,6 +20,11 @@ constexpr int MaxPictureSide = 4096;
 /// picture gives an error text, never an exit.
 SurfacePtr DecodePicture(std::string_view bytes, std::string& error);
 
+/// A BMP picture holding only the rows top .. top + height - 1 of an uncompressed, bottom-up
+/// BMP held in memory: the same header with a smaller height, and just those rows. Nothing for
+/// any other picture, or rows outside it; the caller then decodes the whole picture.
+std::optional<std::string> BmpRows(std::string_view bytes, int top, int height);
+
 /// Writes a surface as an 8-bit RGB PNG file; the reason on failure.
 std::optional<std::string> EncodePng(SDL_Surface* surface, const std::filesystem::path& path);
 

@@ -67,6 +67,7 @@ Picture& Picture::operator=(const Picture& other)
 
 void Picture::SetSize(int width, int height, Colour fill)
 {
+    sheet_.reset();
     if (width <= 0 || height <= 0)
     {
         surface_.reset();
@@ -95,13 +96,19 @@ std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
 
 std::optional<std::string> Picture::Load(const std::filesystem::path& path)
 {
+    return LoadRows(path, 0, 0);
+}
+
+std::optional<std::string> Picture::LoadRows(const std::filesystem::path& path, int top, int height)
+{
     std::string error;
     const std::optional<std::string> bytes = ReadGameFile(path, error);
     if (!bytes)
     {
         return error;
     }
-    const SurfacePtr loaded = DecodePicture(*bytes, error);
+    const std::optional<std::string> band = height > 0 ? BmpRows(*bytes, top, height) : std::nullopt;
+    const SurfacePtr loaded = DecodePicture(band ? *band : *bytes, error);
     if (!loaded)
     {
         return path.string() + ": " + error;
@@ -111,7 +118,12 @@ std::optional<std::string> Picture::Load(const std::filesystem::path& path)
     {
         return path.string() + ": " + SDL_GetError();
     }
+    if (height > 0 && !band)
+    {
+        picture = picture->Cut(Rect{0, top, picture->Width(), height});
+    }
     surface_ = std::move(picture->surface_);
+    sheet_.reset();
     MarkDrawn();
     return std::nullopt;
 }
@@ -166,19 +178,31 @@ Colour Picture::KeyColour() const
     return Pixel(0, Height() - 1);
 }
 
-PictureList PictureList::FromSheet(const Picture& sheet, int frameWidth, int frameHeight)
+PictureList PictureList::FromSheet(Picture sheet, const std::vector<Rect>& parts)
 {
     PictureList list;
-    if (frameWidth <= 0 || frameHeight <= 0)
+    if (sheet.Empty())
     {
         return list;
     }
-    for (int y = 0; y + frameHeight <= sheet.Height(); y += frameHeight)
-    {
-        for (int x = 0; x + frameWidth <= sheet.Width(); x += frameWidth)
+    const std::shared_ptr<SDL_Surface> pixels(sheet.surface_.release(), SdlDeleter{});
+    auto view = [&](const Rect& part) {
+        Picture frame;
+        frame.surface_.reset(SDL_CreateRGBSurfaceWithFormatFrom(PixelAddress(pixels.get(), part.x, part.y), part.width,
+                                                               part.height, 32, pixels->pitch, FramePixelFormat));
+        if (!frame.surface_)
         {
-            list.Add(sheet.Cut(Rect{x, y, frameWidth, frameHeight}));
+            throw std::runtime_error(std::string("cannot cut a sheet: ") + SDL_GetError());
         }
+        frame.sheet_ = pixels;
+        frame.transparent = sheet.transparent;
+        frame.transparentColour = sheet.transparentColour;
+        return frame;
+    };
+    const Rect whole{0, 0, pixels->w, pixels->h};
+    for (const Rect& part : parts)
+    {
+        list.Add(!part.Empty() && part.Intersect(whole) == part ? view(part) : view(whole).Cut(part));
     }
     return list;
 }

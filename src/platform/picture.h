@@ -28,6 +28,10 @@ public:
     /// left as it was and the reason is returned.
     std::optional<std::string> Load(const std::filesystem::path& path);
 
+    /// Loads only the rows top .. top + height - 1 of a picture file: of an uncompressed BMP only
+    /// those rows are decoded, so one row of frames costs no more than its own pixels.
+    std::optional<std::string> LoadRows(const std::filesystem::path& path, int top, int height);
+
     /// Writes the picture as a PNG file; the reason on failure.
     std::optional<std::string> SavePng(const std::filesystem::path& path) const;
 
@@ -59,7 +63,11 @@ public:
     static std::optional<Picture> FromSurface(SDL_Surface* surface);
 
 private:
+    friend class PictureList;
+
     SurfacePtr surface_;
+    /// For a frame of a sheet: the sheet's surface, whose pixels this picture shows.
+    std::shared_ptr<SDL_Surface> sheet_;
 };
 
 /// Counts every change drawn into any picture, so the event loop knows when a new frame is
@@ -71,8 +79,10 @@ void MarkDrawn();
 class PictureList
 {
 public:
-    /// Cuts a sheet into frames of the given size, row by row, left to right.
-    static PictureList FromSheet(const Picture& sheet, int frameWidth, int frameHeight);
+    /// Cuts a sheet into the given parts without copying pixels: each frame shows its part of the
+    /// sheet, whose pixels live as long as any frame. A part reaching outside the sheet is copied
+    /// as Picture::Cut copies it. Frames keep the sheet's transparency.
+    static PictureList FromSheet(Picture sheet, const std::vector<Rect>& parts);
 
     void Add(Picture picture) { pictures_.push_back(std::move(picture)); }
 

@@ -353,14 +353,16 @@ void TForm1::LoadArt()
     const bool layout1024 = platform::Display().layoutNumber == platform::Layout1024;
     // The player's own choice of land pictures holds over the scenario's, on every activation.
     const std::string suffix = LandSuffixFor(landSet, LandSuffixOf(game_.state.CurrentScenario.Tag.Str()));
+    const int mapPicture = game_.state.CurrentScenario.MapPicture;
     if (!artLoaded_)
     {
-        art_.Load(game_.files, suffix, layout1024);
+        art_.Load(game_.files, suffix, mapPicture, layout1024);
         artLoaded_ = true;
     }
     else
     {
         art_.LoadLand(game_.files, suffix);
+        art_.LoadTerrain(game_.files, mapPicture);
     }
 }
 

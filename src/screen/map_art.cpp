@@ -1,7 +1,8 @@
 #include "screen/map_art.h"
 
-#include "art/sheets.h"
-#include "state/data_files.h"
+#include "screen/game_art.h"
+
+#include <algorithm>
 
 namespace olvane
 {
@@ -9,45 +10,28 @@ namespace olvane
 namespace
 {
 
-constexpr platform::Colour SheetKey = platform::Rgb(art::KeyColour.r, art::KeyColour.g, art::KeyColour.b);
-
-bool LoadPicture(const DataFiles& files, std::string_view name, platform::Picture& into,
+void LoadPicture(const DataFiles& files, std::string_view name, platform::Picture& into,
                  std::vector<std::string>& missing)
 {
-    const auto path = files.Find(name);
-    if (!path || into.Load(*path))
+    into = LoadGamePicture(files, name);
+    if (into.Empty())
     {
         missing.emplace_back(name);
-        return false;
     }
-    return true;
 }
 
 /// Adds the frames of one sheet to a list, exactly as many as the sheet holds.
 void CutSheet(const DataFiles& files, const art::Sheet& sheet, platform::PictureList& list,
               std::vector<std::string>& missing)
 {
-    platform::Picture whole;
-    if (!LoadPicture(files, sheet.file, whole, missing))
+    platform::PictureList frames = LoadSheet(files, sheet);
+    if (frames.Count() == 0)
     {
-        return;
+        missing.emplace_back(sheet.file);
     }
-    if (sheet.keyed)
+    for (int i = 0; i < frames.Count(); ++i)
     {
-        whole.transparent = true;
-        whole.transparentColour = SheetKey;
-    }
-    for (int frame = 0; frame < sheet.frames; ++frame)
-    {
-        platform::Picture cut =
-            whole.Cut(platform::Rect{sheet.FrameX(frame), sheet.FrameY(frame), sheet.frameWidth, sheet.frameHeight});
-        if (sheet.keyed && cut.Surface() != nullptr)
-        {
-            // The map view copies hundreds of frames per redraw; SDL's own keyed copy does it fast.
-            SDL_SetColorKey(cut.Surface(), SDL_TRUE,
-                            SDL_MapRGB(cut.Surface()->format, art::KeyColour.r, art::KeyColour.g, art::KeyColour.b));
-        }
-        list.Add(std::move(cut));
+        list.Add(std::move(frames[i]));
     }
 }
 
@@ -79,11 +63,25 @@ void MapArt::LoadLand(const DataFiles& files, std::string_view landSuffix)
     landSet = suffix;
 }
 
-void MapArt::Load(const DataFiles& files, std::string_view landSuffix, bool layout1024)
+void MapArt::LoadTerrain(const DataFiles& files, int mapPicture)
+{
+    const int row = std::clamp(mapPicture - 1, 0, art::MapPictureCount - 1);
+    if (row == terrainRow)
+    {
+        return;
+    }
+    terrain = LoadSheetRow(files, art::TerrainSheet, row);
+    if (terrain.Count() == 0)
+    {
+        missing.emplace_back(art::TerrainSheet.file);
+    }
+    terrainRow = row;
+}
+
+void MapArt::Load(const DataFiles& files, std::string_view landSuffix, int mapPicture, bool layout1024)
 {
     *this = MapArt{};
     CutSheet(files, art::SeaSheet, sea, missing);
-    CutSheet(files, art::TerrainSheet, terrain, missing);
     CutSheet(files, art::CoastCornerSheet, coastCorners, missing);
     CutSheet(files, art::PortSheet, ports, missing);
     CutSheet(files, art::SeaMarkSheet, seaMarks, missing);
@@ -108,6 +106,7 @@ void MapArt::Load(const DataFiles& files, std::string_view landSuffix, bool layo
     LoadPicture(files, layout1024 ? "BMP/MENI/backmain1024.BMP" : "BMP/MENI/flip2.bmp", panelGround, missing);
     LoadPicture(files, "BMP/MENI/label1024.BMP", panelPlate, missing);
     LoadLand(files, landSuffix);
+    LoadTerrain(files, mapPicture);
 }
 
 } // namespace olvane

@@ -19,7 +19,7 @@ struct MapArt
 {
     platform::PictureList sea;
     platform::PictureList land;
-    platform::PictureList terrain;
+    platform::PictureList terrain; ///< the features of one map picture's style, by column
     platform::PictureList coastCorners;
     platform::PictureList ports;
     platform::PictureList seaMarks;
@@ -36,14 +36,20 @@ struct MapArt
     platform::Picture panelPlate;
     /// The land picture set the sheets were cut for (the scenario's Tag: "" or "1".."6").
     std::string landSet = "?";
+    /// The row of the feature sheet `terrain` holds: the map picture - 1.
+    int terrainRow = -1;
     /// Files that could not be read, for the player's error message.
     std::vector<std::string> missing;
 
-    /// Loads every sheet of the main game window; the land sheet of the given set.
-    void Load(const DataFiles& files, std::string_view landSuffix, bool layout1024);
+    /// Loads every sheet of the main game window; the land sheet of the given set and the
+    /// features of the given map picture (1..18).
+    void Load(const DataFiles& files, std::string_view landSuffix, int mapPicture, bool layout1024);
 
     /// Cuts the land sheet again when a game uses another land picture set.
     void LoadLand(const DataFiles& files, std::string_view landSuffix);
+
+    /// Reads the features again when a game is drawn in another map picture's style.
+    void LoadTerrain(const DataFiles& files, int mapPicture);
 };
 
 /// The land picture set of a scenario: its Tag when that is "1".."6", else the default set.

@@ -202,10 +202,9 @@ void TForm1::ComposeGround(Canvas& canvas, int left, int top, int x, int y, int 
             }
         }
         const int column = art::TerrainColumn(info.base);
-        const int row = std::clamp(static_cast<int>(s.CurrentScenario.MapPicture) - 1, 0, art::MapPictureCount - 1);
-        if (info.land && column >= 0 && Has(art_.terrain, row * art::TerrainColumnCount + column))
+        if (info.land && column >= 0 && Has(art_.terrain, column))
         {
-            Put(canvas, left, top, art_.terrain[row * art::TerrainColumnCount + column]);
+            Put(canvas, left, top, art_.terrain[column]);
         }
         if (!info.land)
         {

@@ -194,23 +194,89 @@ TEST(Picture, SavesPngWithItsSize)
     EXPECT_TRUE(p.SavePng(dir.path / "no-such-folder" / "shot.png"));
 }
 
-TEST(Picture, SheetsCutIntoFramesRowByRow)
+TEST(Picture, SheetFramesShowTheSheetsPixelsAndOutliveIt)
 {
-    Picture sheet(3 * 4, 2 * 5);
-    Canvas c(sheet);
-    for (int frame = 0; frame < 6; ++frame)
+    PictureList frames;
     {
-        c.brush.colour = Rgb(frame * 40, 0, 0);
-        c.FillRect(Rect{(frame % 3) * 4, (frame / 3) * 5, 4, 5});
+        Picture sheet(3 * 4, 2 * 5);
+        Canvas c(sheet);
+        for (int frame = 0; frame < 6; ++frame)
+        {
+            c.brush.colour = Rgb(frame * 40, 0, 0);
+            c.FillRect(Rect{(frame % 3) * 4, (frame / 3) * 5, 4, 5});
+        }
+        sheet.transparent = true;
+        std::vector<Rect> parts;
+        for (int frame = 0; frame < 6; ++frame)
+        {
+            parts.push_back(Rect{(frame % 3) * 4, (frame / 3) * 5, 4, 5});
+        }
+        parts.push_back(Rect{10, 8, 4, 5}); // reaches past the sheet's corner
+        frames = PictureList::FromSheet(std::move(sheet), parts);
     }
-    PictureList frames = PictureList::FromSheet(sheet, 4, 5);
-    ASSERT_EQ(frames.Count(), 6);
+    ASSERT_EQ(frames.Count(), 7);
     for (int frame = 0; frame < 6; ++frame)
     {
         EXPECT_EQ(frames[frame].Width(), 4);
+        EXPECT_EQ(frames[frame].Pixel(0, 0), Rgb(frame * 40, 0, 0)) << frame;
         EXPECT_EQ(frames[frame].Pixel(3, 4), Rgb(frame * 40, 0, 0)) << frame;
+        EXPECT_TRUE(frames[frame].transparent);
     }
-    EXPECT_THROW(frames[6], std::out_of_range);
+    EXPECT_EQ(frames[6].Pixel(1, 1), Rgb(200, 0, 0));
+    EXPECT_EQ(frames[6].Pixel(2, 2), colours::Black) << "outside the sheet is black";
+
+    // A frame drawn on stays within its own part; a copy is a picture of its own.
+    Picture copy = frames[1];
+    Canvas(frames[1]).Draw(0, 0, Picture(4, 5, colours::Blue));
+    EXPECT_EQ(frames[1].Pixel(3, 4), colours::Blue);
+    EXPECT_EQ(frames[0].Pixel(3, 4), Rgb(0, 0, 0));
+    EXPECT_EQ(frames[2].Pixel(0, 0), Rgb(80, 0, 0));
+    EXPECT_EQ(frames[4].Pixel(0, 0), Rgb(160, 0, 0));
+    EXPECT_EQ(copy.Pixel(3, 4), Rgb(40, 0, 0));
+    EXPECT_THROW(frames[7], std::out_of_range);
+}
+
+TEST(Picture, LoadsOnlyTheRowsAskedFor)
+{
+    test::TempFolder dir;
+    // Rows 2 px high in four colours, 5 px wide so every BMP row carries padding.
+    Picture source(5, 8);
+    const Colour bands[] = {colours::Red, colours::Green, colours::Blue, colours::Yellow};
+    for (int y = 0; y < 8; ++y)
+    {
+        for (int x = 0; x < 5; ++x)
+        {
+            source.SetPixel(x, y, bands[y / 2] - static_cast<Colour>(x));
+        }
+    }
+    ASSERT_EQ(SDL_SaveBMP(source.Surface(), (dir.path / "bands.BMP").c_str()), 0);
+    const std::string bytes = test::ReadAll(dir.path / "bands.BMP");
+    ASSERT_TRUE(BmpRows(bytes, 2, 4));
+    EXPECT_LT(BmpRows(bytes, 2, 4)->size(), bytes.size());
+    for (const auto& [top, height] : {std::pair{0, 8}, {2, 4}, {6, 2}, {3, 1}})
+    {
+        Picture part;
+        ASSERT_FALSE(part.LoadRows(dir.path / "bands.BMP", top, height));
+        ASSERT_EQ(part.Height(), height);
+        for (int y = 0; y < height; ++y)
+        {
+            for (int x = 0; x < 5; ++x)
+            {
+                EXPECT_EQ(part.Pixel(x, y), source.Pixel(x, top + y)) << top << " " << x << "," << y;
+            }
+        }
+    }
+    // Rows beyond the picture, and pictures that are not plain BMPs, are read whole and cut.
+    EXPECT_FALSE(BmpRows(bytes, 6, 3));
+    EXPECT_FALSE(BmpRows(bytes, -1, 2));
+    EXPECT_FALSE(BmpRows(bytes.substr(0, bytes.size() - 8), 0, 2)) << "pixels cut short";
+    EXPECT_FALSE(BmpRows(BmpHeader(4, -4), 0, 2)) << "a top-down picture";
+    WriteJpeg(dir.path / "sea.jpg", 32, 16, 0x3060A0);
+    Picture jpeg;
+    ASSERT_FALSE(jpeg.LoadRows(dir.path / "sea.jpg", 4, 6));
+    EXPECT_EQ(jpeg.Width(), 32);
+    EXPECT_EQ(jpeg.Height(), 6);
+    EXPECT_TRUE(Near(jpeg.Pixel(10, 3), 0x3060A0, 6));
 }
 
 } // namespace
