@@ -7,6 +7,7 @@
 #include "state/game.h"
 #include "support/place_unit.h"
 #include "turn/autoplayer.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ public:
         : mapCells_(mapCells), unitsPerSide_(unitsPerSide), seeds_(20261206), random_(seeds_),
           files_(std::filesystem::temp_directory_path() / "olvane-bench-none",
                  std::filesystem::temp_directory_path() / "olvane-bench-none"),
-          game_(std::make_unique<Game>(presenter_, random_, files_, clock_))
+          game_(std::make_unique<Game>(presenter_, random_, files_, clock_, PlayHooks()))
     {
         InitShipClasses(game_->classes);
         Reset();

@@ -2,6 +2,7 @@
 #include "state/game.h"
 #include "state/save_file.h"
 #include "state/scenario_record.h"
+#include "turn/turn_hooks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +29,7 @@ struct World
     World()
         : folder(fs::temp_directory_path() / ("olvane-save-fuzz-" + std::to_string(::getpid()))),
           files(folder / "game", folder / "user"), seeds(1), random(seeds),
-          game(std::make_unique<olvane::Game>(presenter, random, files, clock))
+          game(std::make_unique<olvane::Game>(presenter, random, files, clock, olvane::PlayHooks()))
     {
         olvane::ScenarioRec rec;
         rec.Slot = 1;

@@ -3,6 +3,7 @@
 #include "fuzz_folder.h"
 #include "state/game.h"
 #include "state/scenario.h"
+#include "turn/turn_hooks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         std::uint64_t Milliseconds() override { return 0; }
     } clock;
-    auto game = std::make_unique<Game>(presenter, random, files, clock);
+    auto game = std::make_unique<Game>(presenter, random, files, clock, PlayHooks());
     const auto records = ReadScenarioDatabase(files, 2);
     if (records.size() != size / ScenarioRecordSize)
     {

@@ -1,3 +1,5 @@
+// The computer opponent: how its groups pick sectors, zones, orders and targets in its phase,
+// and where a scenario sets both sides' forces at the start; it plays through the rules.
 #pragma once
 
 #include <cstdint>

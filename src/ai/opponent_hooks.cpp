@@ -1,6 +1,5 @@
 #include "ai/opponent_hooks.h"
 
-#include "rules/awards.h"
 #include "state/game.h"
 
 namespace olvane
@@ -15,7 +14,7 @@ constexpr std::uint8_t OrderStandStill = 20;
 
 } // namespace
 
-void ResetGroup(GameState& state, int group)
+void ComputerOpponent::ResetGroup(GameState& state, int group)
 {
     AIGroupRec& g = state.AIGroup(group);
     g.Sector = 0;
@@ -26,7 +25,7 @@ void ResetGroup(GameState& state, int group)
     g.ZonePhases = 0;
 }
 
-void OrderGroupsOfZone(GameState& state, int zone, int order)
+void ComputerOpponent::OrderGroupsOfZone(GameState& state, int zone, int order)
 {
     if (zone == 0)
     {
@@ -49,7 +48,7 @@ void OrderGroupsOfZone(GameState& state, int zone, int order)
     }
 }
 
-void GuardPortEarly(Game& game, int unit)
+void ComputerOpponent::GuardPortEarly(Game& game, int unit)
 {
     GameState& state = game.state;
     UnitRec& u = state.Unit(unit);
@@ -73,6 +72,12 @@ void GuardPortEarly(Game& game, int unit)
     }
     OrderGroupsOfZone(state, port.Zone, OrderRegroup);
     u.Order = OrderStandStill;
+}
+
+ComputerOpponent& TheComputerOpponent()
+{
+    static ComputerOpponent opponent;
+    return opponent;
 }
 
 } // namespace olvane

@@ -18,6 +18,7 @@
 #include "turn/game_flow.h"
 #include "turn/production.h"
 #include "turn/technology.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -248,7 +249,7 @@ struct ToolSession
             seeds = std::make_unique<ClockSeedSource>();
         }
         random = std::make_unique<Random>(*seeds);
-        game = std::make_unique<Game>(presenter, *random, files, clock);
+        game = std::make_unique<Game>(presenter, *random, files, clock, PlayHooks());
         InitShipClasses(game->classes);
     }
 

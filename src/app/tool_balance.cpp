@@ -5,6 +5,7 @@
 #include "state/game.h"
 #include "state/scenario.h"
 #include "turn/autoplayer.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ GameOutcome PlayOne(DataFiles& files, Clock& clock, int slot, int mode, int seed
     FixedSeedSource seeds(static_cast<std::uint32_t>(seed));
     Random random(seeds);
     HeadlessPresenter presenter;
-    Game game(presenter, random, files, clock);
+    Game game(presenter, random, files, clock, PlayHooks());
     InitShipClasses(game.classes);
     GameOutcome outcome;
     if (!StartToolGame(game, slot, mode, RankCaptain))

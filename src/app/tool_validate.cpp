@@ -8,6 +8,7 @@
 #include "state/unit_creation.h"
 #include "turn/autoplayer.h"
 #include "turn/invariants.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 #include "state/game_state.h"
 #include "state/level_file.h"
@@ -127,7 +128,8 @@ class FolderCheck
 {
 public:
     FolderCheck(const std::filesystem::path& base, const ValidateOptions& options)
-        : files_(base, base), random_(seeds_), game_(presenter_, random_, files_, clock_), options_(options)
+        : files_(base, base), random_(seeds_), game_(presenter_, random_, files_, clock_, PlayHooks()),
+          options_(options)
     {
         InitShipClasses(game_.classes);
     }

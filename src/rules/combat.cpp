@@ -1,11 +1,10 @@
 #include "rules/combat.h"
 
-#include "ai/opponent_hooks.h"
 #include "rules/awards.h"
 #include "rules/detection.h"
+#include "rules/movement.h"
 #include "rules/unit_kinds.h"
 #include "state/game.h"
-#include "turn/turn_hooks.h"
 
 #include <algorithm>
 #include <string>
@@ -138,7 +137,7 @@ void FireShot(Game& game, int attacker, int target)
 {
     GameState& state = game.state;
     target = MainUnitOf(target);
-    CentreViewOn(game, target);
+    CentreView(game, target);
     UnitRec& shooter = state.Unit(attacker);
     UnitRec& victim = state.Unit(target);
     if (IsPortGun(shooter.Class))
@@ -275,7 +274,7 @@ void DestroyUnit(Game& game, int unit)
         }
         if (group.MemberCount == 0)
         {
-            ResetGroup(state, u.AIGroup);
+            game.opponent.ResetGroup(state, u.AIGroup);
         }
     }
     if (HasSecondUnit(cls))

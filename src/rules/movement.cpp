@@ -1,13 +1,11 @@
 #include "rules/movement.h"
 
-#include "ai/opponent_hooks.h"
 #include "rules/awards.h"
 #include "rules/detection.h"
 #include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "state/cell_code.h"
 #include "state/game.h"
-#include "turn/turn_hooks.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -425,8 +423,28 @@ void StepUnit(Game& game, int unit, int oldX, int oldY, bool second, int directi
     }
     else if (!IsEnemy(unit))
     {
-        CentreViewOn(game, unit);
+        CentreView(game, unit);
     }
+}
+
+void CentreView(Game& game, int unit)
+{
+    GameState& state = game.state;
+    const UnitRec& u = state.Unit(unit);
+    if (!game.presenter.MainWindowActive() || state.GameOver != 0 || u.X == 0 || u.Y == 0)
+    {
+        return;
+    }
+    if (state.ViewX < u.X && u.X < state.ViewX + state.ViewColumns && state.ViewY < u.Y &&
+        u.Y < state.ViewY + state.ViewRows)
+    {
+        return;
+    }
+    const int x = std::max(u.X - state.ViewColumns / 2, 0);
+    const int y = std::max(u.Y - state.ViewRows / 2, 0);
+    state.ViewX = std::max(0, std::min(x, state.MapWidth - state.ViewColumns));
+    state.ViewY = std::max(0, std::min(y, state.MapHeight - state.ViewRows));
+    game.presenter.RedrawView();
 }
 
 void MoveUnit(Game& game, int unit)
@@ -544,7 +562,7 @@ void MoveUnit(Game& game, int unit)
     }
     if (!player && u.Order != OrderStandStill && GoalType(game) == GoalConquerPorts && state.TurnNumber < 4)
     {
-        GuardPortEarly(game, unit);
+        game.opponent.GuardPortEarly(game, unit);
     }
     if (player && GoalType(game) == GoalConvoy && ConvoyAtGoal(game, unit))
     {
@@ -559,12 +577,12 @@ void MoveUnit(Game& game, int unit)
     VictoryCheckAfterMove(game);
     if (state.GameOver != 0)
     {
-        RunEndOfGame(game);
+        game.turns.RunEndOfGame(game);
         return;
     }
     if (!IsInstallation(u.Class))
     {
-        SelectNextUnit(game);
+        game.turns.SelectNextUnit(game);
     }
 }
 

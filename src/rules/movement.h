@@ -1,3 +1,5 @@
+// The rules: all that a move or a shot sets off, for the player and the computer alike: movement,
+// detection, combat, ports changing hands, the mission's outcome, production points and score.
 #pragma once
 
 #include <array>
@@ -20,6 +22,11 @@ constexpr int DirectionDy[8] = {0, 1, 1, 1, 0, -1, -1, -1};
 
 /// The direction code of a step by (dx, dy), each -1..1 and not both 0.
 int DirectionOf(int dx, int dy);
+
+/// Scrolls the view so that the unit stands in it, centred, unless it already stands strictly
+/// inside; nothing while the main window is inactive or once the game is over. The view's
+/// origin is part of the game state (a save keeps it); the presenter is told to show it.
+void CentreView(Game& game, int unit);
 
 /// The fields a unit can reach this move, centred on the unit.
 class ReachTable

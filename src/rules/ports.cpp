@@ -1,6 +1,5 @@
 #include "rules/ports.h"
 
-#include "ai/opponent_hooks.h"
 #include "rules/awards.h"
 #include "rules/combat.h"
 #include "rules/unit_kinds.h"
@@ -159,7 +158,7 @@ void CheckPortCapture(Game& game, int unit, int side)
             CapturePort(game, p);
             if (goalType == GoalConquerPorts || goalType == GoalDefendPorts)
             {
-                OrderGroupsOfZone(state, port.Zone, OrderRegroup);
+                game.opponent.OrderGroupsOfZone(state, port.Zone, OrderRegroup);
                 state.Unit(MainUnitOf(unit)).Order = OrderStandStill;
             }
         }

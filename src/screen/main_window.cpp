@@ -10,6 +10,7 @@
 #include "rules/ports.h"
 #include "rules/unit_kinds.h"
 #include "state/map_file.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <cmath>
@@ -144,7 +145,7 @@ TForm1::TForm1(Random& random, DataFiles& files, Clock& clock)
       BtREPAIR(&Panel1), sbtSTR(&Panel1), btHQ(&Panel1), sbtKupi(&Panel1), sbtTech(&Panel1), LBinfo(&Panel1),
       lbX(&Panel1), lbY(&Panel1), lbT(&Panel1), LBpare(&Panel1), LbSKOR(&Panel1), lbENDTURNPORUKA(&Panel1),
       lbQuickHelp(&Panel1), Plevi(this), Pgore(this), Pdole(this), Pdesni(this), T1SKROL(30), Tblink(300, true),
-      TMavion(10), game_(*this, random, files, clock)
+      TMavion(10), game_(*this, random, files, clock, PlayHooks())
 {
     InitShipClasses(game_.classes);
     visible = false;

@@ -663,7 +663,8 @@ bool LoadGame(Game& game, const std::filesystem::path& path)
 
     // Build the loaded game on a copy, so that a scenario that cannot be found leaves the
     // running game untouched.
-    auto scratch = std::make_unique<Game>(game.presenter, game.random, game.files, game.clock);
+    auto scratch = std::make_unique<Game>(game.presenter, game.random, game.files, game.clock,
+                                          GameHooks{game.opponent, game.turns});
     scratch->state = game.state;
     scratch->classes = game.classes;
     GameState& state = scratch->state;

@@ -184,7 +184,8 @@ BriefingExit LeaveBriefing(Game& game)
 
 bool LoadSavedGame(Game& game, const std::filesystem::path& path)
 {
-    auto fresh = std::make_unique<Game>(game.presenter, game.random, game.files, game.clock);
+    auto fresh = std::make_unique<Game>(game.presenter, game.random, game.files, game.clock,
+                                        GameHooks{game.opponent, game.turns});
     fresh->classes = game.classes;
     fresh->state.EditionNumber = game.state.EditionNumber;
     ResetGame(fresh->state);

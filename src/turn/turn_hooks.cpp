@@ -1,23 +1,27 @@
 #include "turn/turn_hooks.h"
 
-#include "state/class_table.h"
+#include "ai/opponent_hooks.h"
 #include "state/game.h"
 #include "turn/end_of_game.h"
 #include "turn/turn_phases.h"
 
-#include <algorithm>
-
 namespace olvane
 {
 
-void CentreViewOn(Game& game, int unit)
-{
-    CentreView(game, unit);
-}
-
-void SelectNextUnit(Game& game)
+void PlayTurnCycle::SelectNextUnit(Game& game)
 {
     SelectNextPlayerUnit(game);
+}
+
+void PlayTurnCycle::RunEndOfGame(Game& game)
+{
+    olvane::RunEndOfGame(game);
+}
+
+GameHooks PlayHooks()
+{
+    static PlayTurnCycle turns;
+    return {TheComputerOpponent(), turns};
 }
 
 void RunEndOfGame(Game& game)

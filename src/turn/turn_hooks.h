@@ -1,17 +1,24 @@
 #pragma once
 
+#include "state/game_hooks.h"
+
 namespace olvane
 {
 
-struct Game;
+/// The turn cycle of real play, as a player's move reaches it through Game::turns.
+class PlayTurnCycle final : public TurnCycle
+{
+public:
+    /// Chooses the player's next unit in the ring search; the end of the player phase follows
+    /// when none is left.
+    void SelectNextUnit(Game& game) override;
 
-/// Scrolls the map view so that a unit is on screen, unless it already stands strictly inside
-/// the view or the game is over.
-void CentreViewOn(Game& game, int unit);
+    void RunEndOfGame(Game& game) override;
+};
 
-/// After a unit has acted: choose the next unit of the player that has not acted yet.
-/// Belongs to the turn cycle, which fills in its ring search and the end of the player phase.
-void SelectNextUnit(Game& game);
+/// The computer opponent and the turn cycle of real play. Every Game that plays, in the game,
+/// the tool, the benchmarks and the tests of whole turns, is built with these.
+GameHooks PlayHooks();
 
 /// The game is over: the end of the mission (its award and a campaign's bookkeeping), then the
 /// message list is cleared and the end-of-game window takes over.

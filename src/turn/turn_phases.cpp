@@ -218,26 +218,6 @@ void BeginGame(Game& game)
     game.presenter.RefreshMessageList();
 }
 
-void CentreView(Game& game, int unit)
-{
-    GameState& state = game.state;
-    const UnitRec& u = state.Unit(unit);
-    if (!game.presenter.MainWindowActive() || state.GameOver != 0 || u.X == 0 || u.Y == 0)
-    {
-        return;
-    }
-    if (state.ViewX < u.X && u.X < state.ViewX + state.ViewColumns && state.ViewY < u.Y &&
-        u.Y < state.ViewY + state.ViewRows)
-    {
-        return;
-    }
-    const int x = std::max(u.X - state.ViewColumns / 2, 0);
-    const int y = std::max(u.Y - state.ViewRows / 2, 0);
-    state.ViewX = std::max(0, std::min(x, state.MapWidth - state.ViewColumns));
-    state.ViewY = std::max(0, std::min(y, state.MapHeight - state.ViewRows));
-    game.presenter.RedrawView();
-}
-
 void SelectUnit(Game& game, int unit)
 {
     GameState& state = game.state;

@@ -1,3 +1,5 @@
+// The turn cycle: the player's and the computer's phases in turn with their autosaves, the
+// start and end of missions and campaigns, the player's purchases, and the autoplayer.
 #pragma once
 
 #include <functional>
@@ -36,9 +38,5 @@ void SelectUnit(Game& game, int unit);
 
 /// Drops the current unit: its reach hidden and its highlight cleared.
 void DeselectUnit(Game& game);
-
-/// Scrolls the view so that the unit stands in it, centred, unless it already stands strictly
-/// inside; nothing while the main window is inactive or once the game is over.
-void CentreView(Game& game, int unit);
 
 } // namespace olvane

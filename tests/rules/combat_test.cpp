@@ -166,6 +166,22 @@ TEST(Combat, ADestroyedPortGunIsNotListedAndAGroupEmptiedIsReset)
     EXPECT_EQ(g.Number, 3);
 }
 
+TEST(Combat, TheOpponentIsToldToResetTheGroupItsLastShipLeft)
+{
+    TestGame game{TestGame::RulesOnly{}};
+    GameState& s = game.state();
+    PlaceUnit(game, E1, 43, 12, 10).AIGroup = 3;
+    PlaceUnit(game, E2, 43, 14, 10).AIGroup = 3;
+    s.AIGroup(3).MemberCount = 2;
+    s.AIGroup(3).Zone = 7;
+    DestroyUnit(*game, E1);
+    EXPECT_TRUE(game.handed.groupsReset.empty());
+    DestroyUnit(*game, E2);
+    EXPECT_EQ(game.handed.groupsReset, std::vector<int>{3});
+    EXPECT_EQ(s.AIGroup(3).MemberCount, 0);
+    EXPECT_EQ(s.AIGroup(3).Zone, 7) << "resetting the group is the opponent's business";
+}
+
 TEST(Combat, TargetingFollowsTheDetectionRules)
 {
     TestGame game;

@@ -386,6 +386,32 @@ TEST(Movement, APlayerMoveEndsInTheNextUnitOrTheEndOfTheGame)
     EXPECT_EQ(s.MissionScore, 100 + 25 * 7);
 }
 
+TEST(Movement, WithoutTheTurnCycleAMoveOnlyHandsItTheNextUnitOrTheEndOfTheGame)
+{
+    TestGame game{TestGame::RulesOnly{}};
+    GameState& s = game.state();
+    PlaceUnit(game, P1, 43, 10, 10);
+    PlaceUnit(game, P2, 43, 20, 20);
+    s.SelectedUnit = P1;
+    Order(game, P1, 11, 10);
+    MoveUnit(*game, P1);
+    EXPECT_EQ(game.handed.nextUnitChoices, 1);
+    EXPECT_EQ(game.handed.endsOfGame, 0);
+    EXPECT_EQ(s.SelectedUnit, P1) << "choosing the next unit is the turn cycle's business";
+
+    s.SideStats(SidePlayer)[GoalTypeByte] = GoalDestroyAll;
+    s.SideStats(SidePlayer)[GoalLeastByte] = 10;
+    s.TurnNumber = 3;
+    Order(game, P2, 21, 20);
+    MoveUnit(*game, P2);
+    EXPECT_EQ(s.GameOver, 1);
+    EXPECT_EQ(s.GameResult, ResultMinorVictory);
+    EXPECT_EQ(game.handed.endsOfGame, 1);
+    EXPECT_EQ(game.handed.nextUnitChoices, 1);
+    EXPECT_EQ(game.presenter.endOfGameShown, 0);
+    EXPECT_EQ(s.MissionScore, 0) << "the mission's award comes with the end of the game";
+}
+
 TEST(Movement, TheLastUnitsMoveHandsTheTurnToTheComputer)
 {
     TestGame game;

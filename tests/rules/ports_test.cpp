@@ -183,6 +183,37 @@ TEST(Ports, EarlyInAConquestAComputerShipReachingItsZonesMajorPortGuardsIt)
     EXPECT_EQ(mate.Order, 2);
 }
 
+TEST(Ports, ACaptureAndAnEarlyComputerMoveAreHandedToTheOpponent)
+{
+    TestGame game{TestGame::RulesOnly{}};
+    GameState& s = game.state();
+    Goal(s, GoalConquerPorts, 5, 8, 12);
+    AddPort(s, 12, 10, SidePlayer, PortKindMajor, 6);
+    AddPort(s, 40, 40, SideEnemy, PortKindMajor, 9);
+    PlaceUnit(game, P1, 43, 30, 30);
+    UnitRec& cruiser = PlaceUnit(game, E1, 43, 10, 10);
+    cruiser.Order = 1;
+    s.TurnNumber = 3;
+    MoveTo(game, E1, 12, 10);
+    EXPECT_EQ(s.Port(1).Owner, SideEnemy);
+    EXPECT_EQ(game.handed.zoneOrders, (std::vector<std::pair<int, int>>{{6, 11}}));
+    EXPECT_EQ(cruiser.Order, 20) << "the taker stays in the port";
+    EXPECT_TRUE(game.handed.guardChecks.empty()) << "a ship standing still guards already";
+
+    // Every other computer move of the first three turns is offered to the opponent as a port
+    // guard; a ship's that stands still and any from turn 4 on are not.
+    UnitRec& ship = PlaceUnit(game, E2, 43, 37, 40);
+    ship.Order = 1;
+    MoveTo(game, E2, 38, 40);
+    ship.Order = 20;
+    MoveTo(game, E2, 39, 40);
+    ship.Order = 1;
+    s.TurnNumber = 4;
+    MoveTo(game, E2, 39, 41);
+    EXPECT_EQ(game.handed.guardChecks, std::vector<int>{E2});
+    EXPECT_EQ(game.handed.zoneOrders.size(), 1u);
+}
+
 TEST(Ports, MissionsAreGradedByTheTurnTheGoalIsReached)
 {
     TestGame game;

@@ -1,6 +1,7 @@
 #include "state/name_file.h"
 #include "state/unit_creation.h"
 #include "support/test_game.h"
+#include "turn/turn_hooks.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -220,7 +221,7 @@ TEST(UnitCreation, PlacementHidesAndRestoresTheReachDisplay)
 {
     TestGame tg;
     SelectingPresenter presenter;
-    auto game = std::make_unique<Game>(presenter, tg.random, tg.files, tg.clock);
+    auto game = std::make_unique<Game>(presenter, tg.random, tg.files, tg.clock, PlayHooks());
     InitShipClasses(game->classes);
     ResetGame(game->state);
     game->state.PlayerNation = NationUnitedStates;

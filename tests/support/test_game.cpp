@@ -1,5 +1,7 @@
 #include "support/test_game.h"
 
+#include "turn/turn_hooks.h"
+
 #include <atomic>
 #include <fstream>
 #include <unistd.h>
@@ -33,9 +35,14 @@ fs::path TempDir::Write(const std::string& relative, std::string_view content) c
     return target;
 }
 
-TestGame::TestGame(std::uint32_t seed)
+TestGame::TestGame(std::uint32_t seed) : TestGame(false, seed) {}
+
+TestGame::TestGame(RulesOnly, std::uint32_t seed) : TestGame(true, seed) {}
+
+TestGame::TestGame(bool rulesOnly, std::uint32_t seed)
     : seeds(seed), random(seeds), files(dir.Path() / "game", dir.Path() / "user"),
-      game_(std::make_unique<Game>(presenter, random, files, clock))
+      game_(std::make_unique<Game>(presenter, random, files, clock,
+                                   rulesOnly ? GameHooks{handed, handed} : PlayHooks()))
 {
     fs::create_directories(files.BaseDir());
     fs::create_directories(files.UserDir());

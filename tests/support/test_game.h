@@ -54,6 +54,28 @@ public:
     int endOfGameShown = 0;
 };
 
+/// An opponent and a turn cycle that only note what the rules hand them: rule tests that want
+/// the rules alone plug them in instead of PlayHooks().
+class RecordingHooks final : public Opponent, public TurnCycle
+{
+public:
+    void GuardPortEarly(Game&, int unit) override { guardChecks.push_back(unit); }
+
+    void OrderGroupsOfZone(GameState&, int zone, int order) override { zoneOrders.push_back({zone, order}); }
+
+    void ResetGroup(GameState&, int group) override { groupsReset.push_back(group); }
+
+    void SelectNextUnit(Game&) override { ++nextUnitChoices; }
+
+    void RunEndOfGame(Game&) override { ++endsOfGame; }
+
+    std::vector<int> guardChecks;
+    std::vector<std::pair<int, int>> zoneOrders;
+    std::vector<int> groupsReset;
+    int nextUnitChoices = 0;
+    int endsOfGame = 0;
+};
+
 /// A stopped clock that tests move by hand.
 class ManualClock final : public Clock
 {
@@ -88,6 +110,13 @@ class TestGame
 public:
     explicit TestGame(std::uint32_t seed = 12345);
 
+    /// The rules alone: the opponent and the turn cycle are `handed`, which only records.
+    struct RulesOnly
+    {
+    };
+
+    explicit TestGame(RulesOnly, std::uint32_t seed = 12345);
+
     Game& operator*() { return *game_; }
 
     Game* operator->() { return game_.get(); }
@@ -100,8 +129,11 @@ public:
     Random random;
     DataFiles files;
     ManualClock clock;
+    RecordingHooks handed;
 
 private:
+    TestGame(bool rulesOnly, std::uint32_t seed);
+
     std::unique_ptr<Game> game_;
 };
 

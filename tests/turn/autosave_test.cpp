@@ -4,6 +4,7 @@
 #include "support/test_game.h"
 #include "support/tool_run.h"
 #include "turn/autosave.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ TEST(Autosave, ThePlayerPhaseIsSavedSoALoadPlaysItAgainAndHeadlessRunsSaveNothin
         Random random(seeds);
         DataFiles files(base, user.Path());
         test::ManualClock clock;
-        auto game = std::make_unique<Game>(presenter, random, files, clock);
+        auto game = std::make_unique<Game>(presenter, random, files, clock, PlayHooks());
         InitShipClasses(game->classes);
         ResetGame(game->state);
         game->state.GameMode = ModeMission;
@@ -126,7 +127,7 @@ TEST(Autosave, ThePlayerPhaseIsSavedSoALoadPlaysItAgainAndHeadlessRunsSaveNothin
         EXPECT_FALSE(fs::exists(AutosavePath(files, 3)));
         ASSERT_TRUE(fs::exists(AutosavePath(files, 2)));
         const GameState& played = game->state;
-        auto loaded = std::make_unique<Game>(presenter, random, files, clock);
+        auto loaded = std::make_unique<Game>(presenter, random, files, clock, PlayHooks());
         InitShipClasses(loaded->classes);
         ResetGame(loaded->state);
         ASSERT_TRUE(LoadGame(*loaded, AutosavePath(files, 2)));
@@ -146,7 +147,7 @@ TEST(EnemyPhasePace, EveryPauseFromTheEnemyPhasesFirstLabelToItsLastIsTheEnemysA
     Random random{seeds};
     DataFiles files{dir.Path() / "game", dir.Path() / "user"};
     test::ManualClock clock;
-    Game game{presenter, random, files, clock};
+    Game game{presenter, random, files, clock, PlayHooks()};
     InitShipClasses(game.classes);
     ResetGame(game.state);
     ClearMaps(game.state);

@@ -10,6 +10,7 @@
 #include "state/scenario.h"
 #include "turn/autoplayer.h"
 #include "turn/invariants.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 #include "support/tool_run.h"
 
@@ -56,7 +57,7 @@ std::vector<std::string> CheckSaveAndLoad(Game& game, const fs::path& file)
         return {"the game could not be saved"};
     }
     HeadlessPresenter presenter;
-    Game loaded(presenter, game.random, game.files, game.clock);
+    Game loaded(presenter, game.random, game.files, game.clock, PlayHooks());
     InitShipClasses(loaded.classes);
     if (!LoadGame(loaded, file))
     {
@@ -91,7 +92,7 @@ SoakOutcome Soak(const fs::path& base, int slot, std::uint32_t seed, int turns)
     Random random(seeds);
     DataFiles files(base, user.Path());
     test::ManualClock clock;
-    auto game = std::make_unique<Game>(presenter, random, files, clock);
+    auto game = std::make_unique<Game>(presenter, random, files, clock, PlayHooks());
     InitShipClasses(game->classes);
     ResetGame(game->state);
     game->state.GameMode = ModeMission;
@@ -222,7 +223,7 @@ TEST(Soak, RealMissionsOfTheDataPack)
     Random random(seeds);
     DataFiles files(base, user.Path());
     test::ManualClock clock;
-    Game probe(presenter, random, files, clock);
+    Game probe(presenter, random, files, clock, PlayHooks());
     const std::vector<ScenarioRec> records = ReadScenarioDatabase(files, 2);
     ASSERT_FALSE(records.empty());
     // Every eighth mission and free hunt, a different seed each; the first two replayed.
@@ -260,7 +261,7 @@ std::vector<std::uint8_t> LoadAndSaveAgain(const fs::path& base, const std::vect
     Random random(seeds);
     DataFiles files(base, user.Path());
     test::ManualClock clock;
-    Game game(presenter, random, files, clock);
+    Game game(presenter, random, files, clock, PlayHooks());
     InitShipClasses(game.classes);
     const fs::path path = user.Path() / "trip.sav";
     if (!WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())) ||

@@ -1,6 +1,7 @@
 #include "rules/movement.h"
 #include "rules/rules_fixture.h"
 #include "turn/invariants.h"
+#include "turn/turn_hooks.h"
 #include "turn/turn_phases.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ struct PhaseGame
     Random random{seeds};
     DataFiles files{dir.Path() / "game", dir.Path() / "user"};
     test::ManualClock clock;
-    Game game{presenter, random, files, clock};
+    Game game{presenter, random, files, clock, PlayHooks()};
 };
 
 /// True when `part` occurs in `whole` in order, other values in between allowed.
