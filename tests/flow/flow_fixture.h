@@ -3,6 +3,7 @@
 #include "flow/game_windows.h"
 #include "platform/application.h"
 #include "state/data_files.h"
+#include "turn/game_flow.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,12 @@ protected:
 
     platform::Colour ScreenPixel(int x, int y) { return app->Framebuffer().Pixel(x, y) & 0xFFFFFF; }
 
+    /// The framebuffer point of a window's client pixel.
+    static platform::Point OnScreen(const FlowWindow& window, int x, int y)
+    {
+        return platform::Point{window.bounds.x + x, window.bounds.y + FlowWindow::TitleHeight + y};
+    }
+
     /// A key for the next modal loop (a message box) to take, so handlers that show one return.
     void QueueKey(SDL_Keycode key)
     {
@@ -99,6 +106,18 @@ protected:
         return 0;
     }
 
+    /// A new game of `mode` at CAPTAIN with the selection row named `name` chosen, as the
+    /// selection screen leaves it.
+    void ChooseRow(std::uint8_t mode, const std::string& name)
+    {
+        StartNewGame(state(), mode);
+        OpenDifficulty(state());
+        windows->selection.RebuildList();
+        const int row = RowNamed(name);
+        ASSERT_GT(row, 0) << name;
+        ASSERT_TRUE(SelectRow(game(), windows->selection.Rows()[static_cast<std::size_t>(row - 1)]));
+    }
+
     FixedSeedSource seeds{7};
     Random random{seeds};
     SteadyClock clock;
@@ -106,6 +125,20 @@ protected:
     std::filesystem::path userDir;
     std::unique_ptr<DataFiles> files;
     std::unique_ptr<GameWindows> windows;
+};
+
+/// The same over the game folder the build generated; a build without one skips the test.
+class FlowGameTest : public FlowTest
+{
+protected:
+    void SetUp() override
+    {
+        FlowTest::SetUp();
+        if (!HaveGameFolder())
+        {
+            GTEST_SKIP() << "no generated game folder in this build";
+        }
+    }
 };
 
 } // namespace olvane::test
