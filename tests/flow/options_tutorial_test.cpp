@@ -11,6 +11,7 @@ namespace olvane
 namespace
 {
 
+using test::FlowGameTest;
 using test::FlowTest;
 
 std::string FileText(const std::filesystem::path& path)
@@ -78,16 +79,6 @@ TEST_F(FlowTest, OptionsShowTheSettingsAndEveryChoiceReachesTheGameAndTheFile)
     platform::InstallSoundEffects(nullptr);
 }
 
-TEST_F(FlowTest, OptionsOpenFromTheMenuAndOkClosesThem)
-{
-    windows->menu.Show();
-    QueueKey(SDLK_RETURN);
-    windows->menu.SBoptionsClick();
-    EXPECT_EQ(windows->options.modalResult, platform::ResultOk) << "Enter pressed OK";
-    EXPECT_FALSE(windows->options.visible);
-    EXPECT_TRUE(windows->menu.visible);
-}
-
 TEST_F(FlowTest, TutorialStepsThroughItsSevenPagesWithTheButtonsOnlyWhereTheyLead)
 {
     TFTUTOR& tutor = windows->tutorial;
@@ -130,12 +121,8 @@ TEST_F(FlowTest, TutorialStepsThroughItsSevenPagesWithTheButtonsOnlyWhereTheyLea
     EXPECT_FALSE(tutor.btBACK.enabled);
 }
 
-TEST_F(FlowTest, EveryTutorialPageShowsItsTextAndAPicture)
+TEST_F(FlowGameTest, EveryTutorialPageShowsItsTextAndAPicture)
 {
-    if (!HaveGameFolder())
-    {
-        GTEST_SKIP() << "no generated game folder in this build";
-    }
     TFTUTOR& tutor = windows->tutorial;
     tutor.Show();
     tutor.FormShow();
