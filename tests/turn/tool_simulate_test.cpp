@@ -27,16 +27,25 @@ std::string StatePart(const std::string& json)
     return at == std::string::npos ? std::string() : json.substr(at);
 }
 
-} // namespace
-
-TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
+class ToolStartAndSimulate : public ::testing::Test
 {
-    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
+protected:
+    void SetUp() override
     {
-        GTEST_SKIP() << "no generated game folder in this build";
+        if (!fs::exists(GeneratedGameFolder() / "BAZE"))
+        {
+            GTEST_SKIP() << "no generated game folder in this build";
+        }
     }
+
     test::TempDir dir;
     const std::string base = " --base " + GeneratedGameFolder().string();
+};
+
+} // namespace
+
+TEST_F(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
+{
     const std::string save = (dir.Path() / "start.sav").string();
     ToolRun run = RunTool(dir, "start --slot 27 --mode 2 --rank 3 --seed 9 --save " + save + base);
     EXPECT_EQ(run.status, 0);
@@ -58,14 +67,9 @@ TEST(ToolStartAndSimulate, StartPrintsTheGroupsAndSavesTheGame)
     EXPECT_EQ(RunTool(dir, "start --slot 1 --mode 7 --rank 2" + base).status, 2) << "no such game mode";
 }
 
-TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
+TEST_F(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
 {
-    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
-    {
-        GTEST_SKIP() << "no generated game folder in this build";
-    }
-    test::TempDir dir;
-    const std::string args = "simulate --slot 26 --turns 40 --seed 21 --json --base " + GeneratedGameFolder().string();
+    const std::string args = "simulate --slot 26 --turns 40 --seed 21 --json" + base;
     const ToolRun first = RunTool(dir, args);
     const ToolRun second = RunTool(dir, args);
     EXPECT_EQ(first.status, 0);
@@ -73,26 +77,17 @@ TEST(ToolStartAndSimulate, TheSameSeedPlaysTheSameGame)
     EXPECT_TRUE(Contains(first.out, "\"MedianTurnMicroseconds\": "));
     ASSERT_FALSE(StatePart(first.out).empty());
     EXPECT_EQ(StatePart(first.out), StatePart(second.out));
-    const ToolRun other =
-        RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json --base " + GeneratedGameFolder().string());
+    const ToolRun other = RunTool(dir, "simulate --slot 26 --turns 40 --seed 22 --json" + base);
     EXPECT_NE(StatePart(first.out), StatePart(other.out)) << "another seed, another game";
 
-    const ToolRun text =
-        RunTool(dir, "simulate --slot 26 --turns 3 --seed 21 --base " + GeneratedGameFolder().string());
+    const ToolRun text = RunTool(dir, "simulate --slot 26 --turns 3 --seed 21" + base);
     EXPECT_TRUE(Contains(text.out, "turns played: "));
     EXPECT_TRUE(Contains(text.out, "median time per turn: "));
-    EXPECT_EQ(RunTool(dir, "simulate --slot 26 --base " + GeneratedGameFolder().string()).status, 2)
-        << "--turns missing";
+    EXPECT_EQ(RunTool(dir, "simulate --slot 26" + base).status, 2) << "--turns missing";
 }
 
-TEST(ToolStartAndSimulate, SimulatedGamesSaveAndLoadFromTheCommandLine)
+TEST_F(ToolStartAndSimulate, SimulatedGamesSaveAndLoadFromTheCommandLine)
 {
-    if (!fs::exists(GeneratedGameFolder() / "BAZE"))
-    {
-        GTEST_SKIP() << "no generated game folder in this build";
-    }
-    test::TempDir dir;
-    const std::string base = " --base " + GeneratedGameFolder().string();
     const auto file = [&](const char* name) { return (dir.Path() / name).string(); };
     EXPECT_EQ(RunTool(dir, "simulate --slot 26 --turns 4 --seed 3 --save " + file("a.sav") + base).status, 0);
     EXPECT_EQ(RunTool(dir, "load " + file("a.sav") + " --save " + file("b.sav") + base).status, 0);
