@@ -11,22 +11,6 @@ namespace
 using test::ScreenTest;
 using MissionTest = ScreenTest;
 
-/// Queues a right click at a pixel of the map view for the event loop, as the player's mouse.
-void QueueRightClick(platform::Application& app, platform::Point p)
-{
-    const platform::Point w = app.FramebufferToWindow(p);
-    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
-    {
-        SDL_Event e{};
-        e.type = type;
-        e.button.button = SDL_BUTTON_RIGHT;
-        e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.button.x = w.x;
-        e.button.y = w.y;
-        SDL_PushEvent(&e);
-    }
-}
-
 TEST_F(MissionTest, ARealMissionOpensAtTurnOneAndTheFireWaitTakesThePlayersClicks)
 {
     if (!files->Find("BAZE/TAKT.TXT"))
@@ -73,7 +57,7 @@ TEST_F(MissionTest, ARealMissionOpensAtTurnOneAndTheFireWaitTakesThePlayersClick
         if (s.FireMode == FireModeTarget && clicks < 5)
         {
             ++clicks;
-            QueueRightClick(*app, centre(59, 19));
+            QueuePixelClick(centre(59, 19), SDL_BUTTON_RIGHT);
         }
     };
     const platform::Point target = centre(60, 18);

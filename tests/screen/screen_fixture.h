@@ -130,9 +130,12 @@ protected:
 
     /// Queues a click on a field for the event loop, as the player's mouse, to be taken by a
     /// wait that handles input (the fire-target wait).
-    void QueueClick(int x, int y, Uint8 button)
+    void QueueClick(int x, int y, Uint8 button) { QueuePixelClick(Centre(x, y), button); }
+
+    /// The same at a framebuffer point, for a form other than the fixture's own.
+    void QueuePixelClick(platform::Point p, Uint8 button)
     {
-        const platform::Point w = app->FramebufferToWindow(Centre(x, y));
+        const platform::Point w = app->FramebufferToWindow(p);
         for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
         {
             SDL_Event e{};
