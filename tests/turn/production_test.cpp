@@ -36,13 +36,14 @@ struct ProductionWorld
         AddPort(30, 30, SidePlayer);
     }
 
-    void FillLand(int x0, int y0, int x1, int y1)
+    /// Fills a rectangle of fields with land, or with `code` (0 is open sea).
+    void FillLand(int x0, int y0, int x1, int y1, std::uint16_t code = Land)
     {
         for (int x = x0; x <= x1; ++x)
         {
             for (int y = y0; y <= y1; ++y)
             {
-                game.state().MapGrid(x, y) = Land;
+                game.state().MapGrid(x, y) = code;
             }
         }
     }
@@ -118,13 +119,8 @@ TEST(Production, BuyChecksRunInOrderAndRefusalsChangeNothing)
     const int points = s.ProductionPoints;
     const PurchaseList before = w.list;
     s.Port(1).Owner = SidePlayer;
-    for (int x = 27; x <= 33; ++x)
-    {
-        for (int y = 27; y <= 33; ++y)
-        {
-            s.MapGrid(x, y) = x == 30 && y == 30 ? CodePlayerPort : 0;
-        }
-    }
+    w.FillLand(27, 27, 33, 33, 0);
+    s.MapGrid(30, 30) = CodePlayerPort;
     w.game.presenter.messages.clear();
     EXPECT_FALSE(w.Buy(80));
     EXPECT_EQ(w.game.presenter.messages, (std::vector<int>{250}));
@@ -148,13 +144,7 @@ TEST(Production, EveryWaitingAircraftNeedsAFreeFieldOfItsOwn)
     ProductionWorld w;
     GameState& s = w.game.state();
     // Only two free land fields near the port: one taken by a unit, the rest sea.
-    for (int x = 27; x <= 33; ++x)
-    {
-        for (int y = 27; y <= 33; ++y)
-        {
-            s.MapGrid(x, y) = 0;
-        }
-    }
+    w.FillLand(27, 27, 33, 33, 0);
     s.MapGrid(30, 30) = CodePlayerPort;
     s.MapGrid(31, 30) = Land;
     s.MapGrid(29, 30) = Land;
