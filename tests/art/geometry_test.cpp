@@ -22,15 +22,18 @@ struct Centroid
     int pixels = 0;
 };
 
-/// The mean position of the drawn pixels of a frame, relative to the frame's centre.
-Centroid DrawnCentroid(const Image& image, const Sheet& sheet, int frame)
+/// The mean position of the drawn pixels of a frame that `counts` takes, relative to the frame's
+/// centre.
+template <typename Counts>
+Centroid CentroidOf(const Image& image, const Sheet& sheet, int frame, Counts counts)
 {
     Centroid c;
     for (int y = 0; y < sheet.frameHeight; ++y)
     {
         for (int x = 0; x < sheet.frameWidth; ++x)
         {
-            if (!IsKey(image.At(sheet.FrameX(frame) + x, sheet.FrameY(frame) + y)))
+            const Rgb p = image.At(sheet.FrameX(frame) + x, sheet.FrameY(frame) + y);
+            if (!IsKey(p) && counts(p))
             {
                 c.x += x - (sheet.frameWidth - 1) / 2.0;
                 c.y += y - (sheet.frameHeight - 1) / 2.0;
@@ -46,29 +49,16 @@ Centroid DrawnCentroid(const Image& image, const Sheet& sheet, int frame)
     return c;
 }
 
+Centroid DrawnCentroid(const Image& image, const Sheet& sheet, int frame)
+{
+    return CentroidOf(image, sheet, frame, [](const Rgb&) { return true; });
+}
+
 /// The same for the darkest pixels only (barrels and outlines in the side's trim colour).
 Centroid DarkCentroid(const Image& image, const Sheet& sheet, int frame)
 {
-    Centroid c;
-    for (int y = 0; y < sheet.frameHeight; ++y)
-    {
-        for (int x = 0; x < sheet.frameWidth; ++x)
-        {
-            const Rgb p = image.At(sheet.FrameX(frame) + x, sheet.FrameY(frame) + y);
-            if (!IsKey(p) && 0.3 * p.r + 0.59 * p.g + 0.11 * p.b < 48)
-            {
-                c.x += x - (sheet.frameWidth - 1) / 2.0;
-                c.y += y - (sheet.frameHeight - 1) / 2.0;
-                ++c.pixels;
-            }
-        }
-    }
-    if (c.pixels > 0)
-    {
-        c.x /= c.pixels;
-        c.y /= c.pixels;
-    }
-    return c;
+    return CentroidOf(image, sheet, frame,
+                      [](const Rgb& p) { return 0.3 * p.r + 0.59 * p.g + 0.11 * p.b < 48; });
 }
 
 bool Near(const Rgb& a, const Rgb& b)
