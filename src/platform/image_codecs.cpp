@@ -145,6 +145,45 @@ std::optional<std::pair<std::int64_t, std::int64_t>> BmpHeaderSize(std::string_v
     return std::nullopt;
 }
 
+/// Every picture of the game folder is an uncompressed 24-bit BMP: decoded straight into the
+/// frames' own pixel format, so the pixels are written once instead of once per format. Nothing
+/// for any other BMP, which SDL decodes.
+SurfacePtr DecodePlainBmp(std::string_view bytes)
+{
+    if (bytes.size() < 54 || LittleEndian(bytes, 14, 4) < 40 || LittleEndian(bytes, 28, 2) != 24 ||
+        LittleEndian(bytes, 30, 4) != 0)
+    {
+        return nullptr;
+    }
+    const int width = static_cast<std::int32_t>(LittleEndian(bytes, 18, 4));
+    const int rows = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+    const int height = rows < 0 ? -rows : rows;
+    const std::size_t pixelsAt = LittleEndian(bytes, 10, 4);
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide ||
+        pixelsAt > bytes.size() || (bytes.size() - pixelsAt) / stride < static_cast<std::size_t>(height))
+    {
+        return nullptr;
+    }
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
+    if (!surface)
+    {
+        return nullptr;
+    }
+    for (int y = 0; y < height; ++y)
+    {
+        // Rows are stored bottom row first unless the height is negative.
+        const int stored = rows < 0 ? y : height - 1 - y;
+        const auto* from = reinterpret_cast<const unsigned char*>(bytes.data() + pixelsAt + stored * stride);
+        auto* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < width; ++x, from += 3)
+        {
+            to[x] = static_cast<Uint32>(from[2]) << 16 | static_cast<Uint32>(from[1]) << 8 | from[0];
+        }
+    }
+    return surface;
+}
+
 SurfacePtr DecodeBmp(std::string_view bytes, std::string& error)
 {
     const auto size = BmpHeaderSize(bytes);
@@ -160,6 +199,10 @@ SurfacePtr DecodeBmp(std::string_view bytes, std::string& error)
     {
         error = std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than the game loads";
         return nullptr;
+    }
+    if (SurfacePtr plain = DecodePlainBmp(bytes))
+    {
+        return plain;
     }
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SurfacePtr surface(SDL_LoadBMP_RW(stream, 1));

@@ -108,12 +108,21 @@ std::optional<std::string> Picture::LoadRows(const std::filesystem::path& path, 
         return error;
     }
     const std::optional<std::string> band = height > 0 ? BmpRows(*bytes, top, height) : std::nullopt;
-    const SurfacePtr loaded = DecodePicture(band ? *band : *bytes, error);
+    SurfacePtr loaded = DecodePicture(band ? *band : *bytes, error);
     if (!loaded)
     {
         return path.string() + ": " + error;
     }
-    auto picture = FromSurface(loaded.get());
+    std::optional<Picture> picture;
+    if (loaded->format->format == FramePixelFormat)
+    {
+        picture.emplace();
+        picture->surface_.reset(loaded.release());
+    }
+    else
+    {
+        picture = FromSurface(loaded.get());
+    }
     if (!picture)
     {
         return path.string() + ": " + SDL_GetError();
