@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace olvane::platform
@@ -23,9 +24,11 @@ Application* current = nullptr;
 // Frames are shown at most this often while the program is busy.
 constexpr std::uint64_t FrameInterval = 15;
 
-// The longest the event loop sleeps with no timer due; a second costs nothing and keeps the
-// loop looking at its state now and then.
-constexpr int LongestWait = 1000;
+// With no timer due the event loop sleeps until input comes; a termination signal wakes it too.
+constexpr int NoTimerDue = std::numeric_limits<int>::max();
+
+// While a sound plays the loop looks in this often, to stop the sound device when it ends.
+constexpr int SoundRestCheck = 250;
 
 // The longest a poll for input sleeps when nothing is pending: its caller checks its own
 // condition (a target chosen, a window loaded) in between.
@@ -334,7 +337,7 @@ void Application::Terminate(int exitStatus)
 
 int Application::MillisecondsToNextTimer() const
 {
-    long long wait = LongestWait;
+    long long wait = NoTimerDue;
     std::uint64_t now = Now();
     for (const Timer* t : timers_)
     {
@@ -415,13 +418,16 @@ void Application::HandleMessage()
     {
         Present();
     }
-    const int wait = MillisecondsToWait();
-    RestSound();
+    int wait = MillisecondsToWait();
+    if (RestSound())
+    {
+        wait = std::min(wait, SoundRestCheck);
+    }
     SDL_Event event;
     // Input (a script's too) may change any control, so it is always shown; a timer or a
     // script's wait shows only what was drawn.
     bool busy = false;
-    if (SDL_WaitEventTimeout(&event, std::max(wait, 1)) != 0)
+    if ((wait == NoTimerDue ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, std::max(wait, 1))) != 0)
     {
         busy = true;
         Dispatch(event);

@@ -126,12 +126,17 @@ bool MixerOutput::Play(const std::filesystem::path& file)
     return Mix_PlayChannel(0, found->second.get(), 0) == 0;
 }
 
-void MixerOutput::Rest()
+bool MixerOutput::Rest()
 {
-    if (device_ != 0 && !Playing() && DeviceRunning())
+    if (Playing())
+    {
+        return true;
+    }
+    if (device_ != 0 && DeviceRunning())
     {
         SDL_PauseAudioDevice(device_, 1);
     }
+    return false;
 }
 
 bool MixerOutput::Playing() const
@@ -188,12 +193,9 @@ void PlaySoundEffect(int code)
     }
 }
 
-void RestSound()
+bool RestSound()
 {
-    if (installed != nullptr)
-    {
-        installed->Output().Rest();
-    }
+    return installed != nullptr && installed->Output().Rest();
 }
 
 } // namespace olvane::platform

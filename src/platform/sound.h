@@ -29,8 +29,9 @@ public:
     virtual bool Play(const std::filesystem::path& file) = 0;
 
     /// Called when the program is about to sleep: an output may stop its device while nothing
-    /// plays, so an idle game wakes for nothing.
-    virtual void Rest() {}
+    /// plays, so an idle game wakes for nothing. True while a sound still plays, so the caller
+    /// comes back to rest it when the sound ends.
+    virtual bool Rest() { return false; }
 };
 
 /// SDL2_mixer on one channel. Without an audio device the game is silent, never in error.
@@ -45,7 +46,7 @@ public:
     bool Play(const std::filesystem::path& file) override;
 
     /// Pauses the device once the channel has finished; the next Play starts it again.
-    void Rest() override;
+    bool Rest() override;
 
     bool HasDevice() const { return open_; }
 
@@ -92,7 +93,8 @@ SoundEffects* InstalledSoundEffects();
 /// Plays a sound code through the installed sound effects.
 void PlaySoundEffect(int code);
 
-/// Lets the installed sound output rest while nothing plays (the event loop, before it sleeps).
-void RestSound();
+/// Lets the installed sound output rest while nothing plays (the event loop, before it sleeps);
+/// true while a sound still plays.
+bool RestSound();
 
 } // namespace olvane::platform

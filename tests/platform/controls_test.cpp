@@ -7,6 +7,7 @@
 #include "platform/label.h"
 #include "platform/list_box.h"
 #include "platform/panel.h"
+#include "platform/timer.h"
 #include "platform/app_fixture.h"
 
 #include <set>
@@ -272,6 +273,9 @@ TEST_F(ControlsTest, HintShowsWhenTheMouseRestsOnAControl)
         return std::find(t.begin(), t.end(), "Select the next unit") != t.end();
     };
     EXPECT_FALSE(shown()) << "not at once";
+    // The loop sleeps until something is due; a timer keeps it turning while the test watches.
+    Timer watch(20, true);
+    watch.onTimer = [] {};
     std::uint64_t end = app->Now() + Application::HintDelay + 50;
     while (app->Now() < end)
     {

@@ -380,6 +380,22 @@ TEST_F(FormTest, TerminationSignalsEndTheProgramWithoutTheForcedQuit)
     }
 }
 
+TEST_F(FormTest, ATerminationSignalWakesTheLoopSleepingWithNothingDue)
+{
+    Form form;
+    form.Show();
+    app->HandleMessage(); // the first frame
+    // With no timer the loop sleeps until input comes; the signal must wake it, or this waits
+    // for good.
+    std::thread logout([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::raise(SIGTERM);
+    });
+    app->HandleMessage();
+    logout.join();
+    EXPECT_TRUE(app->Terminated());
+}
+
 TEST_F(FormTest, F11AndAltEnterSwitchFullScreen)
 {
     Form form;

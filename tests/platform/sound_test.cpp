@@ -132,7 +132,7 @@ TEST(Sound, TheMixerPlaysWaveFilesOnOneChannel)
     EXPECT_TRUE(mixer.Play(dir.path / "1CLICK.wav"));
     EXPECT_TRUE(mixer.Playing());
     EXPECT_TRUE(mixer.DeviceRunning());
-    mixer.Rest();
+    EXPECT_TRUE(mixer.Rest()) << "the event loop must come back while a sound plays";
     EXPECT_TRUE(mixer.DeviceRunning()) << "a sound still playing keeps the device going";
     EXPECT_TRUE(mixer.Play(dir.path / "SIR10.WAV")) << "a new sound replaces the one playing";
     EXPECT_TRUE(mixer.Playing());
@@ -144,7 +144,7 @@ TEST(Sound, TheMixerPlaysWaveFilesOnOneChannel)
     EXPECT_FALSE(mixer.Play(dir.path / "BUM_SS.WAV"));
 
     Mix_HaltChannel(0);
-    mixer.Rest();
+    EXPECT_FALSE(mixer.Rest());
     EXPECT_FALSE(mixer.DeviceRunning()) << "silence lets the device rest again";
     EXPECT_TRUE(mixer.Play(dir.path / "1CLICK.wav"));
     EXPECT_TRUE(mixer.DeviceRunning());
