@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <ostream>
 #include <sstream>
 
@@ -135,7 +136,8 @@ ScriptRunner::ScriptRunner(std::vector<ScriptCommand> commands, std::ostream& re
 int ScriptRunner::MillisecondsToNextStep(const Application& app) const
 {
     std::uint64_t now = app.Now();
-    return now >= resumeAt_ ? 1 : static_cast<int>(std::min<std::uint64_t>(resumeAt_ - now, 100));
+    // A wait wakes the loop only when it ends, so a script can watch an idle game stay idle.
+    return now >= resumeAt_ ? 1 : static_cast<int>(std::min<std::uint64_t>(resumeAt_ - now, INT_MAX));
 }
 
 void ScriptRunner::Fail(Application& app, int status, const std::string& message)
