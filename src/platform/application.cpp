@@ -3,6 +3,7 @@
 #include "platform/control.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/frame_diff.h"
 #include "platform/quit_signals.h"
 #include "platform/script.h"
 #include "platform/sound.h"
@@ -112,6 +113,8 @@ Application::Application(const ApplicationOptions& options)
         throw PlatformError("Olvane cannot open a window: " + reason);
     }
     SDL_RenderSetLogicalSize(renderer_.get(), display_.clientWidth, display_.clientHeight);
+    SDL_RendererInfo info{};
+    softwareRenderer_ = SDL_GetRendererInfo(renderer_.get(), &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     framebuffer_.SetSize(display_.clientWidth, display_.clientHeight);
     SDL_StartTextInput();
     InstallQuitSignals();
@@ -513,6 +516,9 @@ void Application::Delay(int milliseconds)
         std::uint64_t left = end - Now();
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(left, DelayRefresh)));
         SDL_PumpEvents();
+        // The window system may have lost the window's contents meanwhile (a window moved
+        // across it); the events that would say so wait until the pause is over.
+        wholeFrameDue_ = true;
         ShowFrame();
     }
     DropInputOfPause();
@@ -599,20 +605,71 @@ void Application::Compose()
 void Application::Present()
 {
     Compose();
-    SDL_Surface* s = framebuffer_.Surface();
-    SDL_UpdateTexture(texture_.get(), nullptr, s->pixels, s->pitch);
+    textureOutdated_ = true;
     ShowFrame();
     lastPresent_ = Now();
     composedGeneration_ = DrawingGeneration();
 }
 
+SDL_Surface* Application::UnscaledWindowSurface()
+{
+    if (!softwareRenderer_)
+    {
+        return nullptr;
+    }
+    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
+    const SDL_Surface* frame = framebuffer_.Surface();
+    if (window == nullptr || window->w != frame->w || window->h != frame->h ||
+        window->format->format != frame->format->format)
+    {
+        return nullptr;
+    }
+    return window;
+}
+
 void Application::ShowFrame()
 {
     ++presents_;
+    SDL_Surface* frame = framebuffer_.Surface();
+    // At the layout's own size the software renderer would only copy our frame whole into the
+    // window's surface and push all of it; writing there ourselves, only what changed since
+    // the last frame shown, makes a blinking unit cost its own cell.
+    if (SDL_Surface* window = UnscaledWindowSurface())
+    {
+        std::vector<SDL_Rect> rects;
+        if (wholeFrameDue_)
+        {
+            rects.push_back(SDL_Rect{0, 0, frame->w, frame->h});
+        }
+        else
+        {
+            rects = ChangedRects(*window, *frame);
+        }
+        CopyRects(*frame, *window, rects);
+        for (const SDL_Rect& r : rects)
+        {
+            pushedPixels_ += static_cast<std::uint64_t>(r.w) * static_cast<std::uint64_t>(r.h);
+        }
+        if (!rects.empty())
+        {
+            SDL_UpdateWindowSurfaceRects(window_.get(), rects.data(), static_cast<int>(rects.size()));
+        }
+        wholeFrameDue_ = false;
+        return;
+    }
+    if (textureOutdated_)
+    {
+        SDL_UpdateTexture(texture_.get(), nullptr, frame->pixels, frame->pitch);
+        textureOutdated_ = false;
+    }
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
     SDL_RenderPresent(renderer_.get());
+    pushedPixels_ += static_cast<std::uint64_t>(frame->w) * static_cast<std::uint64_t>(frame->h);
+    // The renderer scaled the frame into the window its own way; back at the layout's size the
+    // window's surface holds nothing we can compare with.
+    wholeFrameDue_ = true;
 }
 
 bool Application::FullScreen() const

@@ -101,6 +101,9 @@ public:
     /// Frames shown in the window so far, each showing of an unchanged frame included. An idle
     /// program shows none: a frame is composed only when input came or something was drawn.
     std::uint64_t PresentCount() const { return presents_; }
+    SDL_Window* Window() const { return window_.get(); }
+    /// Window pixels pushed to the window system so far (a whole frame each when scaled).
+    std::uint64_t PushedPixelCount() const { return pushedPixels_; }
 
     void ToggleFullScreen();
 
@@ -161,6 +164,7 @@ private:
     void PresentIfDue();
     void DrawHint();
     void ShowFrame();
+    SDL_Surface* UnscaledWindowSurface();
 
     DisplaySettings display_;
     WindowPtr window_;
@@ -186,6 +190,13 @@ private:
     std::uint64_t start_ = 0;
     std::uint64_t lastPresent_ = 0;
     std::uint64_t presents_ = 0;
+    std::uint64_t pushedPixels_ = 0;
+    // Whether frames may go straight to the window's surface (the software renderer's target).
+    bool softwareRenderer_ = false;
+    // The window's surface holds what was last shown, unless the window system or the renderer
+    // has touched it since; then the next frame goes whole.
+    bool wholeFrameDue_ = true;
+    bool textureOutdated_ = true;
     double speedFactor_ = 1.0;
     // How many queued events came before the pause under way; -1 while the game is not pausing.
     int queuedBeforePause_ = -1;

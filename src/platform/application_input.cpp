@@ -184,6 +184,10 @@ void Application::Dispatch(const SDL_Event& event)
                 f->FocusedControl()->TextInput(event.text.text);
             }
             break;
+        case SDL_WINDOWEVENT:
+            // Uncovered, resized, restored: the window system may hold none of our last frame.
+            wholeFrameDue_ = true;
+            break;
         default:
             break;
     }
