@@ -587,13 +587,28 @@ void Application::PresentIfDue()
 
 void Application::Compose()
 {
-    SDL_FillRect(framebuffer_.Surface(), nullptr, 0);
-    Rect screen = framebuffer_.Bounds();
-    for (Form* f : zOrder_)
+    const Rect screen = framebuffer_.Bounds();
+    // A form fills its whole area before its controls paint, so nothing under the topmost form
+    // that covers the screen can show: neither the black behind all forms nor the forms below.
+    auto bottom = std::find_if(zOrder_.rbegin(), zOrder_.rend(), [&](const Form* f) {
+        return f->visible && f->bounds.Intersect(screen).width == screen.width &&
+               f->bounds.Intersect(screen).height == screen.height;
+    });
+    if (bottom == zOrder_.rend())
     {
-        if (f->visible)
+        SDL_FillRect(framebuffer_.Surface(), nullptr, 0);
+    }
+    const auto first = bottom == zOrder_.rend() ? zOrder_.begin() : std::prev(bottom.base());
+    for (auto it = zOrder_.begin(); it != zOrder_.end(); ++it)
+    {
+        Form* f = *it;
+        if (!f->visible)
         {
-            f->drawnTexts_.clear();
+            continue;
+        }
+        f->drawnTexts_.clear();
+        if (it >= first)
+        {
             Canvas::RecordTextsInto(&f->drawnTexts_);
             f->PaintTree(framebuffer_, screen);
             Canvas::RecordTextsInto(nullptr);
