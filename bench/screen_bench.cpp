@@ -141,6 +141,24 @@ void FramePresent(benchmark::State& state)
 }
 BENCHMARK(FramePresent)->Unit(benchmark::kMicrosecond);
 
+// One field of the view redrawn and the frame shown, as a blink of the selected unit does three
+// times a second while the player thinks.
+void FieldShown(benchmark::State& state)
+{
+    Screen& screen = TheScreen();
+    if (screen.form->CurrentViewMode() != ViewMode::Tactical)
+    {
+        screen.form->ToggleView();
+    }
+    const GameState& s = screen.form->GameData().state;
+    for (auto _ : state)
+    {
+        screen.form->DrawCell(s.ViewX + 5, s.ViewY + 5);
+        screen.app->Present();
+    }
+}
+BENCHMARK(FieldShown)->Unit(benchmark::kMicrosecond);
+
 // Every sheet of the main window read from the game folder and cut into frames, as a new game
 // does once.
 void MissionArtLoad(benchmark::State& state)
