@@ -34,6 +34,16 @@ void Style(platform::Label& label, int size, bool bold, platform::Colour colour)
     label.font = Font{"ARIAL", size, bold ? FontStyle::Bold : FontStyle::Regular, false, colour};
 }
 
+/// One line of the mission's facts: its yellow heading at the left and the value beside it.
+void PlaceFact(platform::Label& heading, const char* caption, platform::Label& value, int y, int valueWidth)
+{
+    FlowWindow::Place(heading, LabelLeft, y, 200, 20);
+    Style(heading, 11, true, colours::Yellow);
+    heading.caption = caption;
+    FlowWindow::Place(value, ValueLeft, y, valueWidth, 20);
+    Style(value, 11, true, colours::White);
+}
+
 } // namespace
 
 std::string NationPictureName(int nation)
@@ -90,28 +100,12 @@ TF08_UVOD::TF08_UVOD(Game& game)
     }
     lbT3.font.colour = colours::Red;
 
-    Place(lbTurnHeading, LabelLeft, 335, 200, 20);
-    Style(lbTurnHeading, 11, true, colours::Yellow);
-    lbTurnHeading.caption = "TURN:";
-    Place(LBvreme, ValueLeft, 335, 300, 20);
-    Style(LBvreme, 11, true, colours::White);
-    Place(lbRestHeading, LabelLeft, 360, 200, 20);
-    Style(lbRestHeading, 11, true, colours::Yellow);
-    lbRestHeading.caption = "RESTRICTIONS:";
-    Place(lbREST1, ValueLeft, 360, 500, 20);
-    Style(lbREST1, 11, true, colours::White);
+    PlaceFact(lbTurnHeading, "TURN:", LBvreme, 335, 300);
+    PlaceFact(lbRestHeading, "RESTRICTIONS:", lbREST1, 360, 500);
     Place(lbREST2, ValueLeft, 380, 500, 20);
     Style(lbREST2, 11, true, colours::White);
-    Place(lbPPHeading, LabelLeft, 410, 200, 20);
-    Style(lbPPHeading, 11, true, colours::Yellow);
-    lbPPHeading.caption = "RESOURCES:";
-    Place(lbPP, ValueLeft, 410, 300, 20);
-    Style(lbPP, 11, true, colours::White);
-    Place(lbLevHeading, LabelLeft, 435, 200, 20);
-    Style(lbLevHeading, 11, true, colours::Yellow);
-    lbLevHeading.caption = "LEVEL:";
-    Place(lbLEV, ValueLeft, 435, 300, 20);
-    Style(lbLEV, 11, true, colours::White);
+    PlaceFact(lbPPHeading, "RESOURCES:", lbPP, 410, 300);
+    PlaceFact(lbLevHeading, "LEVEL:", lbLEV, 435, 300);
     Place(lbKSC, LabelLeft, 470, 500, 20);
     Style(lbKSC, 11, true, colours::Aqua);
 
