@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <thread>
 
@@ -441,9 +443,13 @@ void Application::HandleMessage()
     }
     RunDueTimers();
     TakeQuitSignal();
-    if (busy || FrameOutdated())
+    if (busy)
     {
         Present();
+    }
+    else if (FrameOutdated())
+    {
+        PresentChanges();
     }
 }
 
@@ -462,7 +468,7 @@ void Application::ProcessMessages()
     StepScript();
     if (input || FrameOutdated())
     {
-        PresentIfDue();
+        PresentIfDue(input);
     }
     if (!input && !timed && !terminated_)
     {
@@ -494,11 +500,11 @@ void Application::Delay(int milliseconds)
         {
             if (speedFactor_ == 0.0)
             {
-                PresentIfDue();
+                PresentIfDue(false);
             }
             else
             {
-                Present();
+                PresentChanges();
             }
         }
         DropInputOfPause();
@@ -508,7 +514,7 @@ void Application::Delay(int milliseconds)
     // anything was drawn, then only show it again now and then for the window system's sake.
     if (FrameOutdated())
     {
-        Present();
+        PresentChanges();
     }
     while (Now() < end && !terminated_)
     {
@@ -577,28 +583,35 @@ void Application::DropInputOfPause()
     queuedBeforePause_ = static_cast<int>(kept.size());
 }
 
-void Application::PresentIfDue()
+void Application::PresentIfDue(bool afterInput)
 {
     if (Now() - lastPresent_ >= FrameInterval)
     {
-        Present();
+        afterInput ? Present() : PresentChanges();
     }
 }
 
-void Application::Compose()
+std::vector<Form*>::iterator Application::LowestFormShown()
 {
     const Rect screen = framebuffer_.Bounds();
     // A form fills its whole area before its controls paint, so nothing under the topmost form
     // that covers the screen can show: neither the black behind all forms nor the forms below.
-    auto bottom = std::find_if(zOrder_.rbegin(), zOrder_.rend(), [&](const Form* f) {
-        return f->visible && f->bounds.Intersect(screen).width == screen.width &&
-               f->bounds.Intersect(screen).height == screen.height;
+    auto cover = std::find_if(zOrder_.rbegin(), zOrder_.rend(), [&](const Form* f) {
+        const Rect shown = f->bounds.Intersect(screen);
+        return f->visible && shown.width == screen.width && shown.height == screen.height;
     });
-    if (bottom == zOrder_.rend())
+    return cover == zOrder_.rend() ? zOrder_.end() : std::prev(cover.base());
+}
+
+void Application::ComposeInto(Picture& target, const Rect& area, bool recordTexts)
+{
+    const auto lowest = LowestFormShown();
+    if (lowest == zOrder_.end())
     {
-        SDL_FillRect(framebuffer_.Surface(), nullptr, 0);
+        SDL_Rect r{area.x, area.y, area.width, area.height};
+        SDL_FillRect(target.Surface(), &r, 0);
     }
-    const auto first = bottom == zOrder_.rend() ? zOrder_.begin() : std::prev(bottom.base());
+    const auto first = lowest == zOrder_.end() ? zOrder_.begin() : lowest;
     for (auto it = zOrder_.begin(); it != zOrder_.end(); ++it)
     {
         Form* f = *it;
@@ -606,20 +619,85 @@ void Application::Compose()
         {
             continue;
         }
-        f->drawnTexts_.clear();
+        if (recordTexts)
+        {
+            f->drawnTexts_.clear();
+        }
         if (it >= first)
         {
-            Canvas::RecordTextsInto(&f->drawnTexts_);
-            f->PaintTree(framebuffer_, screen);
+            Canvas::RecordTextsInto(recordTexts ? &f->drawnTexts_ : nullptr);
+            f->PaintTree(target, area);
             Canvas::RecordTextsInto(nullptr);
         }
     }
+}
+
+void Application::Compose()
+{
+    placements_.clear();
+    Canvas::RecordPlacementsInto(&placements_, framebuffer_.Surface());
+    ComposeInto(framebuffer_, framebuffer_.Bounds(), true);
+    Canvas::RecordPlacementsInto(nullptr, nullptr);
+    composedPixels_ += static_cast<std::uint64_t>(framebuffer_.Width()) * static_cast<std::uint64_t>(framebuffer_.Height());
+    recomposed_ = framebuffer_.Bounds();
     DrawHint();
+    // The frame's own drawing is no change to show.
+    TakeDrawnParts();
+}
+
+bool Application::ComposeChanges()
+{
+    // Only drawing into pictures the last whole frame showed can be composed in parts: input,
+    // a form shown or a caption changed mark everything drawn, and the hint covers what it likes.
+    const std::optional<std::vector<DrawnPart>> parts = TakeDrawnParts();
+    std::optional<std::vector<Rect>> areas;
+    if (parts && !hintShown_ && !HintWaiting() && !placements_.empty())
+    {
+        areas = ScreenAreas(*parts, placements_, framebuffer_.Surface());
+    }
+    if (!areas)
+    {
+        Compose();
+        return false;
+    }
+    for (const Rect& area : *areas)
+    {
+        recomposed_ = recomposed_.Union(area);
+        ComposeInto(framebuffer_, area, false);
+        composedPixels_ += static_cast<std::uint64_t>(area.width) * static_cast<std::uint64_t>(area.height);
+    }
+    TakeDrawnParts();
+#ifndef NDEBUG
+    // Test builds check every frame composed in parts against the whole: a change drawn
+    // without marking it would otherwise show only at the next input.
+    Picture whole(framebuffer_.Width(), framebuffer_.Height());
+    ComposeInto(whole, whole.Bounds(), false);
+    TakeDrawnParts();
+    const std::vector<SDL_Rect> stale = ChangedRects(*whole.Surface(), *framebuffer_.Surface());
+    if (!stale.empty())
+    {
+        std::fprintf(stderr, "Olvane: a frame composed in parts differs from the whole at %d, %d (%d x %d)\n",
+                     stale[0].x, stale[0].y, stale[0].w, stale[0].h);
+        std::abort();
+    }
+#endif
+    return true;
 }
 
 void Application::Present()
 {
     Compose();
+    ShowComposedFrame();
+}
+
+void Application::PresentChanges()
+{
+    ComposeChanges();
+    ShowComposedFrame();
+}
+
+void Application::ShowComposedFrame()
+{
     textureOutdated_ = true;
     ShowFrame();
     lastPresent_ = Now();
@@ -658,7 +736,7 @@ void Application::ShowFrame()
         }
         else
         {
-            rects = ChangedRects(*window, *frame);
+            rects = ChangedRects(*window, *frame, recomposed_);
         }
         CopyRects(*frame, *window, rects);
         for (const SDL_Rect& r : rects)
@@ -670,6 +748,7 @@ void Application::ShowFrame()
             SDL_UpdateWindowSurfaceRects(window_.get(), rects.data(), static_cast<int>(rects.size()));
         }
         wholeFrameDue_ = false;
+        recomposed_ = Rect{};
         return;
     }
     if (textureOutdated_)
@@ -685,6 +764,7 @@ void Application::ShowFrame()
     // The renderer scaled the frame into the window its own way; back at the layout's size the
     // window's surface holds nothing we can compare with.
     wholeFrameDue_ = true;
+    recomposed_ = Rect{};
 }
 
 bool Application::FullScreen() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/canvas.h"
 #include "platform/display_layout.h"
 #include "platform/picture.h"
 #include "platform/sdl_handles.h"
@@ -98,10 +99,16 @@ public:
     /// Composes and shows the framebuffer in the window.
     void Present();
 
+    /// Shows what changed since the last frame: when only pictures on the screen were drawn,
+    /// the frame is composed again only where they show.
+    void PresentChanges();
+
     /// Frames shown in the window so far, each showing of an unchanged frame included. An idle
     /// program shows none: a frame is composed only when input came or something was drawn.
     std::uint64_t PresentCount() const { return presents_; }
     SDL_Window* Window() const { return window_.get(); }
+    /// Frame pixels composed so far: a whole frame each, or only the parts that changed.
+    std::uint64_t ComposedPixelCount() const { return composedPixels_; }
     /// Window pixels pushed to the window system so far (a whole frame each when scaled).
     std::uint64_t PushedPixelCount() const { return pushedPixels_; }
 
@@ -161,7 +168,14 @@ private:
     int MillisecondsToNextTimer() const;
     int MillisecondsToWait() const;
     void StepScript();
-    void PresentIfDue();
+    /// Shows what changed if a frame is due; after input the frame is composed whole.
+    void PresentIfDue(bool afterInput);
+    /// Composes again only where pictures shown on the screen were drawn, when that is all that
+    /// changed; says whether it could.
+    bool ComposeChanges();
+    void ShowComposedFrame();
+    std::vector<Form*>::iterator LowestFormShown();
+    void ComposeInto(Picture& target, const Rect& area, bool recordTexts);
     void DrawHint();
     void ShowFrame();
     SDL_Surface* UnscaledWindowSurface();
@@ -172,6 +186,10 @@ private:
     TexturePtr texture_;
     Picture framebuffer_;
     std::vector<Form*> zOrder_;
+    // Where pictures were copied onto the frame when it was last composed whole.
+    std::vector<Placement> placements_;
+    // Where the frame was composed again since the window last showed it.
+    Rect recomposed_;
     std::vector<Form*> modalStack_;
     std::vector<Timer*> timers_;
     Form* mainForm_ = nullptr;
@@ -191,6 +209,7 @@ private:
     std::uint64_t lastPresent_ = 0;
     std::uint64_t presents_ = 0;
     std::uint64_t pushedPixels_ = 0;
+    std::uint64_t composedPixels_ = 0;
     // Whether frames may go straight to the window's surface (the software renderer's target).
     bool softwareRenderer_ = false;
     // The window's surface holds what was last shown, unless the window system or the renderer

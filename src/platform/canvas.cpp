@@ -11,6 +11,8 @@ namespace
 {
 
 std::vector<std::string>* textSink = nullptr;
+std::vector<Placement>* placementSink = nullptr;
+const SDL_Surface* placementScreen = nullptr;
 
 Uint32* Row(SDL_Surface* s, int y)
 {
@@ -100,9 +102,14 @@ void Canvas::RecordTextsInto(std::vector<std::string>* sink)
     textSink = sink;
 }
 
+void Canvas::RecordPlacementsInto(std::vector<Placement>* sink, const SDL_Surface* screen)
+{
+    placementSink = sink;
+    placementScreen = screen;
+}
+
 void Canvas::FillSpan(int y, int x1, int x2, Colour colour)
 {
-    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     y += origin_.y;
     x1 += origin_.x;
@@ -113,6 +120,7 @@ void Canvas::FillSpan(int y, int x1, int x2, Colour colour)
     }
     x1 = std::max(x1, clip_.x);
     x2 = std::min(x2, clip_.Right());
+    MarkDrawn(s, Rect{x1, y, x2 - x1, 1});
     Uint32* row = Row(s, y);
     for (int x = x1; x < x2; ++x)
     {
@@ -122,13 +130,13 @@ void Canvas::FillSpan(int y, int x1, int x2, Colour colour)
 
 void Canvas::FillArea(const Rect& r, Colour colour)
 {
-    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     const Rect area = r.Offset(origin_.x, origin_.y).Intersect(clip_);
     if (s == nullptr || area.Empty())
     {
         return;
     }
+    MarkDrawn(s, area);
     SDL_Rect dst{area.x, area.y, area.width, area.height};
     SDL_FillRect(s, &dst, colour);
 }
@@ -173,9 +181,8 @@ void Canvas::PlotPixel(int x, int y, Colour colour, PenMode mode)
 
 void Canvas::PlotPoints(std::vector<Point>& points, Colour colour, PenMode mode)
 {
-    MarkDrawn();
     SDL_Surface* s = target_->Surface();
-    if (s == nullptr)
+    if (s == nullptr || points.empty())
     {
         return;
     }
@@ -199,10 +206,13 @@ void Canvas::PlotPoints(std::vector<Point>& points, Colour colour, PenMode mode)
     // Every pixel exactly once: a not-xor figure must cancel itself when drawn again.
     std::sort(points.begin(), points.end(), [](Point a, Point b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     points.erase(std::unique(points.begin(), points.end()), points.end());
+    Rect touched;
     for (Point p : points)
     {
         PlotPixel(p.x, p.y, colour, mode);
+        touched = touched.Union(Rect{p.x, p.y, 1, 1});
     }
+    MarkDrawn(s, touched.Offset(origin_.x, origin_.y).Intersect(clip_));
 }
 
 void Canvas::Rectangle(const Rect& r)
@@ -219,7 +229,7 @@ void Canvas::Rectangle(const Rect& r)
     {
         // A thin outline visits each pixel once by itself: rows first, then the columns
         // between them, each only when it is not the same line as its opposite.
-        MarkDrawn();
+        MarkDrawn(target_->Surface(), r.Offset(origin_.x, origin_.y).Intersect(clip_));
         const int right = r.Right() - 1;
         const int bottom = r.Bottom() - 1;
         for (int x = r.x; x <= right; ++x)
@@ -290,7 +300,8 @@ void Canvas::LineTo(int x, int y)
     if (pen.width == 1)
     {
         // A thin line meets no pixel twice, so it needs no list of its points.
-        MarkDrawn();
+        const Rect span = Rect{penPos_.x, penPos_.y, 1, 1}.Union(Rect{x, y, 1, 1});
+        MarkDrawn(target_->Surface(), span.Offset(origin_.x, origin_.y).Intersect(clip_));
         WalkLine(penPos_, Point{x, y}, [&](Point p) { PlotPixel(p.x, p.y, pen.colour, pen.mode); });
         penPos_ = Point{x, y};
         return;
@@ -326,7 +337,6 @@ void Canvas::TextOut(int x, int y, std::string_view text)
 
 void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
 {
-    MarkDrawn();
     if (textSink != nullptr && !text.empty())
     {
         textSink->emplace_back(text);
@@ -337,6 +347,7 @@ void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
         return;
     }
     Rect area = r.Offset(origin_.x, origin_.y).Intersect(clip_);
+    MarkDrawn(s, area);
     Size extent = TextExtent(text);
     if (brush.style == BrushStyle::Solid)
     {
@@ -361,7 +372,6 @@ void Canvas::TextRect(const Rect& r, int x, int y, std::string_view text)
 void Canvas::Blit(SDL_Surface* source, const SDL_Rect* sourcePart, const Rect& dest, bool stretch,
                   const std::optional<Colour>& key)
 {
-    MarkDrawn();
     SDL_Surface* s = target_->Surface();
     if (s == nullptr || source == nullptr)
     {
@@ -377,6 +387,11 @@ void Canvas::Blit(SDL_Surface* source, const SDL_Rect* sourcePart, const Rect& d
     if (to.Empty() || part.w <= 0 || part.h <= 0)
     {
         return;
+    }
+    MarkDrawn(s, to.Intersect(clip_));
+    if (placementSink != nullptr && s == placementScreen)
+    {
+        placementSink->push_back(Placement{source, Rect{part.x, part.y, part.w, part.h}, to, clip_});
     }
     if (!key && !stretch)
     {

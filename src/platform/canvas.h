@@ -40,6 +40,16 @@ struct Brush
 /// Draws into a picture. Coordinates are relative to an origin and drawing stays inside a clip
 /// rectangle, so a control paints in its own coordinates. Text goes on the brush colour unless
 /// the brush is clear.
+/// Where a picture was copied onto the screen while a frame was composed: a part of the
+/// source, the rectangle it was copied to (stretched when the sizes differ) and the clip.
+struct Placement
+{
+    const SDL_Surface* source;
+    Rect part;
+    Rect to;
+    Rect clip;
+};
+
 class Canvas
 {
 public:
@@ -107,6 +117,10 @@ public:
 
     /// While set, every text drawn is also recorded here (what a form shows, for scripted checks).
     static void RecordTextsInto(std::vector<std::string>* sink);
+
+    /// While set, every picture copied onto `screen` is also recorded here, so drawing into that
+    /// picture later tells where the screen changes.
+    static void RecordPlacementsInto(std::vector<Placement>* sink, const SDL_Surface* screen);
 
 private:
     void Blit(SDL_Surface* source, const SDL_Rect* sourcePart, const Rect& dest, bool stretch,

@@ -28,13 +28,22 @@ bool SharesColumns(const SDL_Rect& a, const SDL_Rect& b)
 
 std::vector<SDL_Rect> ChangedRects(const SDL_Surface& shown, const SDL_Surface& next)
 {
+    return ChangedRects(shown, next, Rect{0, 0, next.w, next.h});
+}
+
+std::vector<SDL_Rect> ChangedRects(const SDL_Surface& shown, const SDL_Surface& next, const Rect& within)
+{
     std::vector<SDL_Rect> rects;
-    const int width = next.w;
-    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
-    for (int top = 0; top < next.h; top += BandHeight)
+    const Rect area = within.Intersect(Rect{0, 0, next.w, next.h});
+    if (area.Empty())
     {
-        const int bottom = std::min(top + BandHeight, next.h);
-        int left = width;
+        return rects;
+    }
+    const auto rowBytes = static_cast<std::size_t>(area.width) * sizeof(std::uint32_t);
+    for (int top = area.y; top < area.Bottom(); top += BandHeight)
+    {
+        const int bottom = std::min(top + BandHeight, area.Bottom());
+        int left = area.Right();
         int right = -1;
         int first = -1;
         int last = -1;
@@ -42,16 +51,16 @@ std::vector<SDL_Rect> ChangedRects(const SDL_Surface& shown, const SDL_Surface& 
         {
             const std::uint32_t* a = Row(shown, y);
             const std::uint32_t* b = Row(next, y);
-            if (std::memcmp(a, b, rowBytes) == 0)
+            if (std::memcmp(a + area.x, b + area.x, rowBytes) == 0)
             {
                 continue;
             }
-            int l = 0;
+            int l = area.x;
             while (a[l] == b[l])
             {
                 ++l;
             }
-            int r = width - 1;
+            int r = area.Right() - 1;
             while (a[r] == b[r])
             {
                 --r;
@@ -79,6 +88,36 @@ std::vector<SDL_Rect> ChangedRects(const SDL_Surface& shown, const SDL_Surface& 
         }
     }
     return rects;
+}
+
+std::optional<std::vector<Rect>> ScreenAreas(const std::vector<DrawnPart>& parts,
+                                             const std::vector<Placement>& placements, const SDL_Surface* screen)
+{
+    std::vector<Rect> areas;
+    for (const DrawnPart& drawn : parts)
+    {
+        if (drawn.surface == screen)
+        {
+            return std::nullopt;
+        }
+        for (const Placement& p : placements)
+        {
+            const Rect touched = drawn.area.Intersect(p.part);
+            if (p.source != drawn.surface || touched.Empty())
+            {
+                continue;
+            }
+            // A stretched copy is composed again whole; a plain one only where the part fell.
+            const bool plain = p.to.width == p.part.width && p.to.height == p.part.height;
+            const Rect shown = plain ? touched.Offset(p.to.x - p.part.x, p.to.y - p.part.y) : p.to;
+            const Rect area = shown.Intersect(p.clip);
+            if (!area.Empty())
+            {
+                areas.push_back(area);
+            }
+        }
+    }
+    return areas;
 }
 
 void CopyRects(const SDL_Surface& from, SDL_Surface& to, const std::vector<SDL_Rect>& rects)

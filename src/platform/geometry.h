@@ -102,6 +102,22 @@ struct Rect
         return Rect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
     }
 
+    /// The smallest rectangle holding both; an empty one adds nothing.
+    Rect Union(const Rect& o) const
+    {
+        if (o.Empty())
+        {
+            return *this;
+        }
+        if (Empty())
+        {
+            return o;
+        }
+        int left = std::min(x, o.x);
+        int top = std::min(y, o.y);
+        return Rect{left, top, std::max(Right(), o.Right()) - left, std::max(Bottom(), o.Bottom()) - top};
+    }
+
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -14,6 +14,11 @@ namespace
 constexpr Uint32 FramePixelFormat = SDL_PIXELFORMAT_RGB888;
 
 std::uint64_t drawingGeneration = 0;
+// What was drawn since the frame was last composed: anything at all, or only these parts.
+bool drawnAnything = true;
+std::vector<DrawnPart> drawnParts;
+// Beyond this many separate pictures drawn, the whole frame is as cheap to compose.
+constexpr std::size_t MostDrawnParts = 64;
 
 SurfacePtr NewSurface(int width, int height)
 {
@@ -40,11 +45,53 @@ std::uint64_t DrawingGeneration()
 void MarkDrawn()
 {
     ++drawingGeneration;
+    drawnAnything = true;
+    drawnParts.clear();
+}
+
+void MarkDrawn(const SDL_Surface* surface, const Rect& area)
+{
+    ++drawingGeneration;
+    if (drawnAnything || area.Empty())
+    {
+        return;
+    }
+    // Drawing comes in runs on one picture (the fields of a move, the lines of a panel).
+    if (!drawnParts.empty() && drawnParts.back().surface == surface)
+    {
+        drawnParts.back().area = drawnParts.back().area.Union(area);
+    }
+    else if (drawnParts.size() < MostDrawnParts)
+    {
+        drawnParts.push_back(DrawnPart{surface, area});
+    }
+    else
+    {
+        MarkDrawn();
+    }
+}
+
+std::optional<std::vector<DrawnPart>> TakeDrawnParts()
+{
+    std::optional<std::vector<DrawnPart>> parts;
+    if (!drawnAnything)
+    {
+        parts = std::move(drawnParts);
+    }
+    drawnParts.clear();
+    drawnAnything = false;
+    return parts;
 }
 
 Picture::Picture(int width, int height, Colour fill)
 {
-    SetSize(width, height, fill);
+    // A new picture is shown nowhere yet: making one (a scratch to measure text on) changes
+    // nothing on the screen.
+    if (width > 0 && height > 0)
+    {
+        surface_ = NewSurface(width, height);
+        SDL_FillRect(surface_.get(), nullptr, fill);
+    }
 }
 
 Picture::Picture(const Picture& other) : transparent(other.transparent), transparentColour(other.transparentColour)
@@ -65,9 +112,21 @@ Picture& Picture::operator=(const Picture& other)
     return *this;
 }
 
+// A picture given new pixels may be shown anywhere: the next frame is composed whole.
+Picture& Picture::operator=(Picture&& other) noexcept
+{
+    surface_ = std::move(other.surface_);
+    sheet_ = std::move(other.sheet_);
+    transparent = other.transparent;
+    transparentColour = other.transparentColour;
+    MarkDrawn();
+    return *this;
+}
+
 void Picture::SetSize(int width, int height, Colour fill)
 {
     sheet_.reset();
+    MarkDrawn();
     if (width <= 0 || height <= 0)
     {
         surface_.reset();
@@ -75,7 +134,6 @@ void Picture::SetSize(int width, int height, Colour fill)
     }
     surface_ = NewSurface(width, height);
     SDL_FillRect(surface_.get(), nullptr, fill);
-    MarkDrawn();
 }
 
 std::optional<Picture> Picture::FromSurface(SDL_Surface* surface)
@@ -162,7 +220,7 @@ void Picture::SetPixel(int x, int y, Colour c)
         return;
     }
     *PixelAddress(surface_.get(), x, y) = c & 0xFFFFFF;
-    MarkDrawn();
+    MarkDrawn(surface_.get(), Rect{x, y, 1, 1});
 }
 
 Picture Picture::Cut(const Rect& part) const

@@ -22,7 +22,7 @@ public:
     Picture(const Picture& other);
     Picture& operator=(const Picture& other);
     Picture(Picture&&) noexcept = default;
-    Picture& operator=(Picture&&) noexcept = default;
+    Picture& operator=(Picture&& other) noexcept;
 
     /// Loads a BMP or JPEG file, choosing by the file's first bytes. On failure the picture is
     /// left as it was and the reason is returned.
@@ -73,7 +73,22 @@ private:
 /// Counts every change drawn into any picture, so the event loop knows when a new frame is
 /// worth composing.
 std::uint64_t DrawingGeneration();
+
+/// Anything on the screen may have changed: the next frame is composed whole.
 void MarkDrawn();
+
+/// Only this part of one picture was drawn: a frame need compose again only where it shows.
+void MarkDrawn(const SDL_Surface* surface, const Rect& area);
+
+struct DrawnPart
+{
+    const SDL_Surface* surface;
+    Rect area;
+};
+
+/// The parts drawn since the last call, or nothing when anything may have changed; either way
+/// the record starts empty again.
+std::optional<std::vector<DrawnPart>> TakeDrawnParts();
 
 /// A list of equally sized pictures, such as the frames of a sprite sheet.
 class PictureList

@@ -156,6 +156,7 @@ void LetterCell(platform::Canvas& canvas, int left, int top, int picture, int x,
         SDL_Rect from{part.x - label.area.x, part.y - label.area.y, part.width, part.height};
         SDL_Rect to{left + part.x - cell.x, top + part.y - cell.y, part.width, part.height};
         SDL_BlitSurface(r.text.get(), &from, target, &to);
+        platform::MarkDrawn(target, Rect{to.x, to.y, part.width, part.height});
     }
 }
 

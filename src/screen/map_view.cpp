@@ -49,6 +49,7 @@ void Blend(Canvas& canvas, int left, int top, const Picture& field, int alpha)
     SDL_SetSurfaceAlphaMod(source, static_cast<Uint8>(alpha));
     SDL_Rect dest{left, top, field.Width(), field.Height()};
     SDL_BlitSurface(source, nullptr, target, &dest);
+    platform::MarkDrawn(target, Rect{left, top, field.Width(), field.Height()});
     SDL_SetSurfaceAlphaMod(source, 255);
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
 }
@@ -64,6 +65,7 @@ void Put(Canvas& canvas, int left, int top, const Picture& frame)
     }
     SDL_Rect dest{left, top, frame.Width(), frame.Height()};
     SDL_BlitSurface(frame.Surface(), nullptr, target, &dest);
+    platform::MarkDrawn(target, Rect{left, top, frame.Width(), frame.Height()});
 }
 
 /// The same, shrunk or stretched to a rectangle (nearest pixel).
@@ -76,6 +78,7 @@ void PutScaled(Canvas& canvas, const Rect& r, const Picture& frame)
     }
     SDL_Rect dest{r.x, r.y, r.width, r.height};
     SDL_BlitScaled(frame.Surface(), nullptr, target, &dest);
+    platform::MarkDrawn(target, r);
 }
 
 void Fill(Canvas& canvas, const Rect& r, Colour c)
@@ -513,7 +516,6 @@ void TForm1::DrawCell(int x, int y)
         ComposeCell(cell, 0, 0, x, y);
         PutScaled(canvas, r, cellPicture_);
     }
-    platform::MarkDrawn();
 }
 
 void TForm1::DrawUnit(int unit)

@@ -194,7 +194,6 @@ void TForm1::UpdateOverviewCells(int x1, int y1, int x2, int y2)
     {
         ShowOverview();
     }
-    platform::MarkDrawn();
 }
 
 /// The overview as the player sees it: the map's colours and the view rectangle drawn over them

@@ -1,7 +1,10 @@
 #include "platform/app_fixture.h"
+#include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/frame_diff.h"
+#include "platform/image.h"
 #include "platform/picture.h"
+#include "platform/timer.h"
 
 #include <cstring>
 
@@ -49,8 +52,32 @@ TEST(FrameDiff, FindsEachChangeTightlyAndJoinsOnlyTouchingBands)
     rects = ChangedRects(*shown.Surface(), *next.Surface());
     EXPECT_EQ(rects.size(), 2u);
 
-    CopyRects(*next.Surface(), *shown.Surface(), rects);
+    // Looking only where the frame was composed again finds only what lies there.
+    rects = ChangedRects(*shown.Surface(), *next.Surface(), Rect{100, 0, 100, 100});
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_TRUE(SameRect(rects[0], SDL_Rect{150, 16, 1, 1}));
+
+    CopyRects(*next.Surface(), *shown.Surface(), ChangedRects(*shown.Surface(), *next.Surface()));
     EXPECT_TRUE(ChangedRects(*shown.Surface(), *next.Surface()).empty());
+}
+
+TEST(FrameDiff, DrawnPartsShowWhereTheirPicturesWereCopied)
+{
+    Picture screen(640, 480);
+    Picture map(100, 100);
+    Picture panel(50, 50);
+    Picture offscreen(10, 10);
+    const std::vector<Placement> placed = {
+        {map.Surface(), Rect{0, 0, 100, 100}, Rect{200, 100, 100, 100}, Rect{200, 100, 80, 100}},
+        {panel.Surface(), Rect{0, 0, 50, 50}, Rect{0, 0, 100, 100}, Rect{0, 0, 640, 480}},
+    };
+    auto areas = ScreenAreas({{map.Surface(), Rect{10, 10, 6, 6}}, {map.Surface(), Rect{90, 0, 10, 10}},
+                              {panel.Surface(), Rect{1, 1, 1, 1}}, {offscreen.Surface(), Rect{0, 0, 10, 10}}},
+                             placed, screen.Surface());
+    ASSERT_TRUE(areas.has_value());
+    // The clipped corner of the map shows nowhere; a stretched copy is redone whole.
+    EXPECT_EQ(*areas, (std::vector<Rect>{Rect{210, 110, 6, 6}, Rect{0, 0, 100, 100}}));
+    EXPECT_FALSE(ScreenAreas({{screen.Surface(), Rect{0, 0, 1, 1}}}, placed, screen.Surface()).has_value());
 }
 
 bool WindowShowsFrame(Application& app)
@@ -125,6 +152,57 @@ TEST_F(WindowPushTest, ASmallChangePushesOnlyItselfAndTheWindowAlwaysShowsTheFra
     QueueKey(SDLK_UNKNOWN);
     app->HandleMessage();
     EXPECT_TRUE(WindowShowsFrame(*app));
+}
+
+TEST_F(WindowPushTest, DrawingIntoAShownPictureComposesOnlyWhereItShows)
+{
+    Form back;
+    back.MakeFullScreen();
+    back.colour = colours::Teal;
+    Image map(&back);
+    map.SetBounds(100, 200, 50, 50);
+    map.picture.SetSize(50, 50, colours::Navy);
+    back.Show();
+    app->Present();
+    // The window's own events (shown, focus) would count as input, which composes whole.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+
+    // A blink: a timer draws six by six pixels of the picture and nothing else.
+    const std::uint64_t composed = app->ComposedPixelCount();
+    bool drawn = false;
+    Timer blink(10, false);
+    blink.onTimer = [&] {
+        Canvas c(map.picture);
+        c.brush.colour = colours::Red;
+        c.FillRect(Rect{5, 5, 6, 6});
+        drawn = true;
+    };
+    blink.SetEnabled(true);
+    while (!drawn)
+    {
+        app->HandleMessage();
+    }
+    EXPECT_EQ(app->ComposedPixelCount() - composed, 36u);
+    EXPECT_EQ(app->Framebuffer().Pixel(105, 205), colours::Red);
+    EXPECT_EQ(app->Framebuffer().Pixel(111, 211), colours::Navy);
+    EXPECT_TRUE(WindowShowsFrame(*app));
+
+    // A caption, a colour or a form changed by code is marked as a whole change.
+    const std::uint64_t before = app->ComposedPixelCount();
+    drawn = false;
+    blink.onTimer = [&] {
+        back.colour = colours::Maroon;
+        MarkDrawn();
+        drawn = true;
+    };
+    blink.SetEnabled(true);
+    while (!drawn)
+    {
+        app->HandleMessage();
+    }
+    EXPECT_EQ(app->ComposedPixelCount() - before, 1024u * 768u);
+    EXPECT_EQ(app->Framebuffer().Pixel(0, 0), colours::Maroon);
 }
 
 } // namespace
