@@ -154,7 +154,7 @@ void FieldShown(benchmark::State& state)
     for (auto _ : state)
     {
         screen.form->DrawCell(s.ViewX + 5, s.ViewY + 5);
-        screen.app->Present();
+        screen.app->PresentChanges();
     }
 }
 BENCHMARK(FieldShown)->Unit(benchmark::kMicrosecond);
