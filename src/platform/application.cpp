@@ -39,6 +39,8 @@ constexpr int LongestPollWait = 100;
 
 // How often a Delay shows its unchanged frame again.
 constexpr std::uint64_t DelayRefresh = 100;
+// A frame composed again in more places than this is composed whole.
+constexpr std::size_t MostPlacesComposed = 16;
 
 } // namespace
 
@@ -654,6 +656,21 @@ bool Application::ComposeChanges()
     if (parts && !hintShown_ && !HintWaiting() && !placements_.empty())
     {
         areas = ScreenAreas(*parts, placements_, framebuffer_.Surface());
+    }
+    if (areas)
+    {
+        // Every place composed walks every form again: past a few, or half the screen, the
+        // whole frame costs no more.
+        std::uint64_t covered = 0;
+        for (const Rect& area : *areas)
+        {
+            covered += static_cast<std::uint64_t>(area.width) * static_cast<std::uint64_t>(area.height);
+        }
+        const auto screen = static_cast<std::uint64_t>(framebuffer_.Width()) * static_cast<std::uint64_t>(framebuffer_.Height());
+        if (areas->size() > MostPlacesComposed || 2 * covered > screen)
+        {
+            areas.reset();
+        }
     }
     if (!areas)
     {
