@@ -364,22 +364,30 @@ TEST(Movement, AircraftRememberTheirFieldAndComputerAircraftStrikeWhereTheyArePl
     EXPECT_LT(fighter.Armor, 5);
 }
 
-TEST(Movement, APlayerMoveEndsInTheNextUnitOrTheEndOfTheGame)
+// Two player ships and no enemy: the first moves, then the second's move wins the mission on
+// turn 3; `between` looks at the game after the first move.
+template <typename Check>
+void MoveTwoShipsToVictory(TestGame& game, Check between)
 {
-    TestGame game;
     GameState& s = game.state();
     PlaceUnit(game, P1, 43, 10, 10);
     PlaceUnit(game, P2, 43, 20, 20);
     s.SelectedUnit = P1;
     Order(game, P1, 11, 10);
     MoveUnit(*game, P1);
-    EXPECT_EQ(s.SelectedUnit, P2);
-
+    between();
     s.SideStats(SidePlayer)[GoalTypeByte] = GoalDestroyAll;
     s.SideStats(SidePlayer)[GoalLeastByte] = 10;
     s.TurnNumber = 3;
     Order(game, P2, 21, 20);
     MoveUnit(*game, P2);
+}
+
+TEST(Movement, APlayerMoveEndsInTheNextUnitOrTheEndOfTheGame)
+{
+    TestGame game;
+    GameState& s = game.state();
+    MoveTwoShipsToVictory(game, [&] { EXPECT_EQ(s.SelectedUnit, P2); });
     EXPECT_EQ(s.GameOver, 1);
     EXPECT_EQ(s.GameResult, ResultMinorVictory);
     EXPECT_EQ(game.presenter.endOfGameShown, 1);
@@ -390,20 +398,11 @@ TEST(Movement, WithoutTheTurnCycleAMoveOnlyHandsItTheNextUnitOrTheEndOfTheGame)
 {
     TestGame game{TestGame::RulesOnly{}};
     GameState& s = game.state();
-    PlaceUnit(game, P1, 43, 10, 10);
-    PlaceUnit(game, P2, 43, 20, 20);
-    s.SelectedUnit = P1;
-    Order(game, P1, 11, 10);
-    MoveUnit(*game, P1);
-    EXPECT_EQ(game.handed.nextUnitChoices, 1);
-    EXPECT_EQ(game.handed.endsOfGame, 0);
-    EXPECT_EQ(s.SelectedUnit, P1) << "choosing the next unit is the turn cycle's business";
-
-    s.SideStats(SidePlayer)[GoalTypeByte] = GoalDestroyAll;
-    s.SideStats(SidePlayer)[GoalLeastByte] = 10;
-    s.TurnNumber = 3;
-    Order(game, P2, 21, 20);
-    MoveUnit(*game, P2);
+    MoveTwoShipsToVictory(game, [&] {
+        EXPECT_EQ(game.handed.nextUnitChoices, 1);
+        EXPECT_EQ(game.handed.endsOfGame, 0);
+        EXPECT_EQ(s.SelectedUnit, P1) << "choosing the next unit is the turn cycle's business";
+    });
     EXPECT_EQ(s.GameOver, 1);
     EXPECT_EQ(s.GameResult, ResultMinorVictory);
     EXPECT_EQ(game.handed.endsOfGame, 1);
